@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Quarvex needs to build, run and test,
+# skipping those already present. Safe to run again.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake make
+  qt6-base-dev
+  libgtest-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
