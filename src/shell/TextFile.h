@@ -1,0 +1,27 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Text files of Quarvex: lines ending in CR LF, written atomically; read back
+// with CR LF or LF, where text that is not valid UTF-8 is taken as Windows-1251.
+namespace qv {
+
+// Reads the file's lines (UTF-8). False when the file cannot be opened.
+bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>& lines);
+// Writes each line followed by CR LF through a temporary file and a rename.
+// False when anything fails; the previous file is then left as it was.
+bool Write_Text_Lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+bool Is_Valid_Utf8(const std::string& text);
+std::string Cp1251_To_Utf8(const std::string& text);
+// Number of characters (code points) of UTF-8 text.
+size_t Utf8_Length(const std::string& text);
+
+// Numeric print form: a blank or a minus sign, the digits (and fraction), a trailing blank.
+std::string Print_Number(double value);
+// Leading-number rule: blanks skipped, optional sign, digits and one "." taken up
+// to the first character that cannot continue the number; no number gives 0.
+double Leading_Number(const std::string& line);
+
+} // namespace qv
