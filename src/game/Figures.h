@@ -18,7 +18,7 @@ const char* Classic_Pattern(int n);
 
 // One coming figure. Bonus is in tenths of a displayed point.
 struct FigureRecord {
-    Pattern Pattern = "0000000000000000";
+    std::string Pattern = "0000000000000000";
     int32_t Bonus = 0;
     bool IsQuarvex = false;
 };
