@@ -23,17 +23,19 @@ public:
     void Set_File(const std::filesystem::path& file) { file_ = file; }
     const std::filesystem::path& File() const { return file_; }
 
-    // Empties the table and reads the file. A file that cannot be opened is
-    // replaced by the default table ("Pelko", "0") and that is read; when even
-    // that cannot be written the table holds the default entry in memory only.
-    // Damaged content reads to the entries that can be read (see README).
+    // Empties the table and reads the file. A missing file is replaced by the
+    // default table ("Pelko", "0") and that is read; when it cannot be written,
+    // or the file exists but cannot be read, the table holds the default entry in
+    // memory only and the file is not touched. Lines pair up as name and score;
+    // an unpaired last name and trailing empty lines are dropped.
     void Read_Records();
     // Rewrites the file atomically; false (previous file intact) when it cannot be written.
     bool Write_Records() const;
     void Clear_Records();
 
     // Lines of the records list: place, ".", a blank below place 10, the name
-    // padded with blanks to 15 characters, the score in plain decimal.
+    // padded with blanks to 15 characters, the score in plain decimal. A longer
+    // name is shown whole, followed by one blank.
     std::vector<std::string> Fill_Records_List() const;
 
     // Ranks `score`: reloads the file (unless the table is empty), finds the

@@ -7,7 +7,10 @@
 // with CR LF or LF, where text that is not valid UTF-8 is taken as Windows-1251.
 namespace qv {
 
-// Reads the file's lines (UTF-8). False when the file cannot be opened.
+constexpr size_t MAX_LINE = 1000;
+
+// Reads the file's lines (UTF-8). False when the file cannot be opened or read.
+// NUL bytes are dropped and a line is cut to MAX_LINE characters.
 bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>& lines);
 // Writes each line followed by CR LF through a temporary file and a rename.
 // False when anything fails; the previous file is then left as it was.
@@ -17,11 +20,18 @@ bool Is_Valid_Utf8(const std::string& text);
 std::string Cp1251_To_Utf8(const std::string& text);
 // Number of characters (code points) of UTF-8 text.
 size_t Utf8_Length(const std::string& text);
+// The first / last n characters of UTF-8 text (the whole text when it is shorter).
+std::string Utf8_Left(const std::string& text, size_t n);
+std::string Utf8_Right(const std::string& text, size_t n);
 
+// Plain decimal text: a minus sign when negative, the digits, a fraction only when
+// the value has one (shortest form that reads back to the same value), never an exponent.
+std::string Plain_Number(double value);
 // Numeric print form: a blank or a minus sign, the digits (and fraction), a trailing blank.
 std::string Print_Number(double value);
 // Leading-number rule: blanks skipped, optional sign, digits and one "." taken up
 // to the first character that cannot continue the number; no number gives 0.
+// The result is always finite: too many digits give the largest double.
 double Leading_Number(const std::string& line);
 
 } // namespace qv
