@@ -1,0 +1,259 @@
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "game/QtPicture.h"
+#include "game/frmMain.h"
+#include "records/frmFuture.h"
+#include "records/frmQuarvexFathers.h"
+#include "records/frmStatistic.h"
+
+namespace qv {
+
+namespace {
+
+// Virtual-key code of a game key, 0 for any other key.
+int Key_Code(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return KEY_LEFT;
+    case Qt::Key_Up: return KEY_UP;
+    case Qt::Key_Right: return KEY_RIGHT;
+    case Qt::Key_Down: return KEY_DOWN;
+    case Qt::Key_Space: return KEY_SPACE;
+    case Qt::Key_Escape: return KEY_ESCAPE;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void TickPacer::Restart(qint64 nowNs)
+{
+    startNs_ = nowNs;
+    delivered_ = 0;
+}
+
+int TickPacer::Due(qint64 nowNs)
+{
+    const qint64 elapsed = nowNs - startNs_;
+    const qint64 due = (elapsed < 0 ? 0 : elapsed * TICKS_PER_SECOND / 1000000000) - delivered_;
+    if (due <= 0)
+        return 0;
+    if (due > MAX_BATCH) {
+        Restart(nowNs);
+        return MAX_BATCH;
+    }
+    delivered_ += due;
+    return int(due);
+}
+
+void frmMain::Connect_Timers()
+{
+    tmrDown.setTimerType(Qt::PreciseTimer);
+    tmrDown.setInterval(15);
+    tmrDemo.setInterval(500);
+    tmrLevel.setInterval(100);
+    tmrMigCountLines.setInterval(250);
+    tmrMigMenuControls.setInterval(100);
+    clockDown_.start();
+    connect(&tmrDown, &QTimer::timeout, this, &frmMain::tmrDown_Timer);
+    connect(&tmrDemo, &QTimer::timeout, this, [this] { game.tmrDemo_Timer(); });
+    connect(&tmrLevel, &QTimer::timeout, this, [this] {
+        game.tmrLevel_Timer();
+        update();
+    });
+    connect(&tmrMigCountLines, &QTimer::timeout, this, [this] { game.tmrMigCountLines_Timer(); });
+    connect(&tmrMigMenuControls, &QTimer::timeout, this, &frmMain::tmrMigMenuControls_Timer);
+}
+
+void frmMain::tmrDown_Timer()
+{
+    // A tick may end the game, and the end-of-game flow may start the next one: a restart of
+    // the timer (new generation) drops what was due for the old game.
+    const unsigned generation = downGeneration_;
+    const int due = pacer_.Due(clockDown_.nsecsElapsed());
+    for (int i = 0; i < due; ++i) {
+        if (generation != downGeneration_ || !game.tmrDownEnabled || game.bGameLost)
+            return;
+        game.tmrDown_Timer();
+    }
+}
+
+void frmMain::Timer_Changed(Timer timer)
+{
+    switch (timer) {
+    case Timer::Down:
+        if (game.tmrDownEnabled == tmrDown.isActive())
+            return;
+        ++downGeneration_;
+        if (game.tmrDownEnabled) {
+            pacer_.Restart(clockDown_.nsecsElapsed());
+            tmrDown.start();
+        } else {
+            tmrDown.stop();
+        }
+        return;
+    case Timer::Demo:
+        if (!game.tmrDemoEnabled)
+            tmrDemo.stop();
+        else if (!tmrDemo.isActive() || tmrDemo.interval() != game.tmrDemoInterval)
+            tmrDemo.start(game.tmrDemoInterval);
+        return;
+    case Timer::Level:
+        if (!game.tmrLevelEnabled)
+            tmrLevel.stop();
+        else if (!tmrLevel.isActive())
+            tmrLevel.start();
+        return;
+    case Timer::MigCountLines:
+        if (!game.tmrMigCountLinesEnabled)
+            tmrMigCountLines.stop();
+        else if (!tmrMigCountLines.isActive())
+            tmrMigCountLines.start();
+        return;
+    }
+}
+
+void frmMain::Label_Changed(qv::Label label)
+{
+    QLabel* w = labelOf_[size_t(label)];
+    if (!w)
+        return;
+    const LabelState& state = game.Label_State(label);
+    w->setText(QString::fromStdString(state.Caption));
+    Set_Colors(w, QPalette::WindowText, state.ForeColor);
+    w->setHidden(!state.Visible);
+}
+
+void frmMain::Buttons_Changed()
+{
+    for (size_t b = 0; b < buttonOf_.size(); ++b)
+        if (buttonOf_[b])
+            Set_Colors(buttonOf_[b], QPalette::Button, game.ButtonBackColor[b]);
+    cmdDown->setEnabled(game.cmdDownEnabled);
+}
+
+void frmMain::Sound_Play(Channel channel) { sound.Play(channel); }
+
+void frmMain::Background_Pan(int pan) { sound.Pan(pan); }
+
+void frmMain::Statistic_Clear()
+{
+    if (winStatistic)
+        winStatistic->Clear();
+}
+
+void frmMain::Statistic_Add(const std::string& line)
+{
+    if (winStatistic)
+        winStatistic->Add(line);
+}
+
+void frmMain::Statistic_Select_Last()
+{
+    if (winStatistic)
+        winStatistic->Select_Last();
+}
+
+void frmMain::Records_List_Changed()
+{
+    if (winRecords)
+        winRecords->Set_Lines(game.lstTable);
+}
+
+void frmMain::Records_Select(int index)
+{
+    if (winRecords)
+        winRecords->Select(index);
+}
+
+void frmMain::Place_Gained()
+{
+    if (!tmrMigMenuControls.isActive())
+        tmrMigMenuControls.start();
+}
+
+void frmMain::Colors_Changed()
+{
+    // The future picture takes its colour from the game directly; the player window has none yet.
+    Set_Colors(this, QPalette::Window, game.FormBackColor);
+    if (winRecords)
+        winRecords->Set_Back_Color(game.TableBackColor);
+    if (winStatistic)
+        winStatistic->Set_Back_Color(game.StatisticBackColor);
+}
+
+void frmMain::Focus_Board() { picQuarvex->setFocus(Qt::OtherFocusReason); }
+
+void frmMain::Game_Shown()
+{
+    show();
+    Focus_Board();
+}
+
+void frmMain::Pause_Toggle() { chkPause->setChecked(!chkPause->isChecked()); }
+
+void frmMain::Game_Lost(int32_t score) { Finish_Game(score); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        // The window sees its keys before any of its widgets does.
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && !closing_ && (w == this || isAncestorOf(w)))
+            return Key_Event(event);
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        Button_Event(watched, event);
+        break;
+    case QEvent::MouseMove:
+        Menu_Event(watched, event);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::Key_Event(QEvent* event)
+{
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int code = Key_Code(key->key());
+    if (code == 0)
+        return false;
+    // Held keys repeat as presses only, as the game expects.
+    if (event->type() == QEvent::KeyPress)
+        game.Form_KeyDown(code);
+    else if (!key->isAutoRepeat())
+        game.Form_KeyUp(code);
+    return true;
+}
+
+bool frmMain::Button_Event(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || button->parentWidget() != fraControl || !button->isEnabled())
+        return false;
+    const bool down = event->type() != QEvent::MouseButtonRelease;
+    if (button == cmdLeftRight[0] || button == cmdLeftRight[2]) {
+        if (down)
+            game.cmdLeftRight_MouseDown(button == cmdLeftRight[0] ? 0 : 2);
+        else
+            game.cmdLeftRight_MouseUp();
+    } else if (button == cmdRotate[0]) {
+        down ? game.cmdRotate_MouseDown() : game.cmdRotate_MouseUp();
+    } else if (button == cmdDown) {
+        down ? game.cmdDown_MouseDown() : game.cmdDown_MouseUp();
+    } else if (button == cmdSpace) {
+        down ? game.cmdSpace_MouseDown() : game.cmdSpace_MouseUp();
+    }
+    return true;
+}
+
+} // namespace qv

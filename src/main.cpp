@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <clocale>
+
+#include "shell/QtMainMod.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The music player needs the C number format; Qt has set the locale by now.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setStyle("Fusion");
+    qv::Register_Fonts();
+    return qv::Main(app);
+}

@@ -1,0 +1,74 @@
+#include "shell/QtMainMod.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryFile>
+#include <QTime>
+#include <exception>
+
+#include "game/frmMain.h"
+#include "shell/MainMod.h"
+#include "shell/frmSplash.h"
+
+namespace qv {
+
+void Wait_Events(int n)
+{
+    for (int i = 0; i <= n; ++i)
+        for (int j = 0; j <= n; ++j)
+            QCoreApplication::processEvents();
+}
+
+std::string Get_Computer_Name()
+{
+    try {
+        return Cut_At_Null(QSysInfo::machineHostName().toStdString());
+    } catch (const std::exception&) {
+        return "???";
+    }
+}
+
+QString Program_Folder() { return QCoreApplication::applicationDirPath(); }
+
+QString Data_Folder()
+{
+    const QString program = Program_Folder();
+    {
+        QTemporaryFile probe(program + "/.quarvex-write-test-XXXXXX");
+        if (probe.open())
+            return program;
+    }
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(user);
+    return user;
+}
+
+void Register_Fonts()
+{
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont::insertSubstitution("Tahoma", "DejaVu Sans");
+}
+
+int Main(QApplication& app)
+{
+    auto* splash = new frmSplash;
+    splash->show();
+    splash->repaint();
+    QGuiApplication::sync();
+    // No events are processed while the splash stands: it ends on a change of the clock's second.
+    const int digit = QTime::currentTime().second() % 10;
+    while (QTime::currentTime().second() % 10 == digit) {
+    }
+    splash->hide();
+    delete splash;
+
+    frmMain window;
+    window.show();
+    return app.exec();
+}
+
+} // namespace qv

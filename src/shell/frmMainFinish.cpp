@@ -1,0 +1,124 @@
+#include <QCloseEvent>
+#include <QDate>
+#include <QLocale>
+#include <QPushButton>
+#include <exception>
+
+#include "game/QtPicture.h"
+#include "game/frmMain.h"
+#include "records/frmEnterName.h"
+#include "records/frmFuture.h"
+#include "records/frmGameOver.h"
+#include "records/frmQuarvexFathers.h"
+#include "records/frmStatistic.h"
+
+namespace qv {
+
+namespace {
+
+// Runs one step of the end-of-game flow; a step that fails is skipped and the flow goes on.
+template <typename Step> void Skip_On_Error(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+void frmMain::Form_Load() { game.Form_Load(chkPause->isChecked()); }
+
+void frmMain::Application_Init() { Init_Application(); }
+
+void frmMain::Init_Application()
+{
+    if (initDone_)
+        return;
+    initDone_ = true;
+    game.Init_Grid_And_Pan();
+    RebuildWindowRgn();
+    // The settings file is read here once it exists (side windows, sound, player); until then
+    // the windows take the places of a fresh settings file and the side windows start hidden.
+    Default_Places();
+    setWindowTitle("Quarvex Zeb Ostrela");
+}
+
+void frmMain::Default_Places()
+{
+    move(Px(555), Px(405));
+    const struct {
+        QWidget* window;
+        int top;
+    } places[] = {{winRecords, 6505}, {winStatistic, 1905}, {winFuture, 405}};
+    for (const auto& p : places)
+        if (p.window)
+            p.window->move(Px(7310), Px(p.top));
+}
+
+void frmMain::Menu_Reset()
+{
+    lMenuBackColor = Role_Color(chkPause, QPalette::Button);
+    chkDemo->setChecked(false);
+}
+
+void frmMain::Side_Windows_Sync()
+{
+    chkRec->setChecked(winRecords && winRecords->isVisible());
+    chkStat->setChecked(winStatistic && winStatistic->isVisible());
+    chkFuture->setChecked(winFuture && winFuture->isVisible());
+    // No player window yet, so it is never visible.
+    chkMP3->setChecked(false);
+}
+
+bool frmMain::Ask_Player_Name(std::string& name)
+{
+    game.Demo_Enable(false);
+    name.clear();
+    if (!frmEnterName::Ask(this, name))
+        return false;
+    if (name.empty())
+        name = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return true;
+}
+
+void frmMain::Finish_Game(int32_t score)
+{
+    game.Demo_Enable(false);
+    // The help, settings and file-open windows are closed here once they exist.
+    Skip_On_Error([&] {
+        game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
+    });
+    Skip_On_Error([&] { game.Fill_Records_List(); });
+    // An unwritable file leaves the previous one intact; the game goes on regardless.
+    Skip_On_Error([&] { (void)game.objRecords.Write_Records(); });
+    bool again = false;
+    Skip_On_Error([&] { again = frmGameOver::Ask(this); });
+    if (!again || closing_) {
+        close();
+        return;
+    }
+    game.lScore = 0;
+    game.iLevelSpeed = 0;
+    game.objRecords.Clear_Records();
+    Form_Load();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Form_QueryUnload: the settings file is written here once it exists, while the side
+    // windows are still loaded. The close is never refused.
+    closing_ = true;
+    for (QTimer* t : {&tmrDown, &tmrDemo, &tmrLevel, &tmrMigCountLines, &tmrMigMenuControls})
+        t->stop();
+    game.Set_Canvases(picQuarvex, picNext, nullptr);
+    if (winRecords)
+        winRecords->Unload();
+    if (winStatistic)
+        winStatistic->Unload();
+    if (winFuture)
+        winFuture->Unload();
+    event->accept();
+}
+
+} // namespace qv

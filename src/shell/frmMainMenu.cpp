@@ -1,0 +1,183 @@
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "game/frmMain.h"
+#include "records/frmFuture.h"
+#include "records/frmQuarvexFathers.h"
+#include "records/frmStatistic.h"
+
+namespace qv {
+
+namespace {
+
+constexpr Color RED = Rgb(255, 0, 0);
+constexpr Color CYAN = Rgb(0, 255, 255);
+constexpr Color GREEN = Rgb(0, 255, 0);
+
+void Paint_Button(QPushButton* button, Color back, Color text)
+{
+    frmMain::Set_Colors(button, QPalette::Button, back);
+    frmMain::Set_Colors(button, QPalette::ButtonText, text);
+}
+
+} // namespace
+
+void frmMain::Connect_Menu()
+{
+    connect(chkPause, &QPushButton::toggled, this, &frmMain::chkPause_Click);
+    connect(chkHelp, &QPushButton::toggled, this, &frmMain::chkHelp_Click);
+    connect(chkDemo, &QPushButton::toggled, this, &frmMain::chkDemo_Click);
+    connect(chkSet, &QPushButton::toggled, this, &frmMain::chkSet_Click);
+    connect(chkExit, &QPushButton::toggled, this, &frmMain::chkExit_Click);
+    connect(chkRec, &QPushButton::toggled, this, &frmMain::chkRec_Click);
+    connect(chkStat, &QPushButton::toggled, this, &frmMain::chkStat_Click);
+    connect(chkFuture, &QPushButton::toggled, this, &frmMain::chkFuture_Click);
+    connect(chkMP3, &QPushButton::toggled, this, &frmMain::chkMP3_Click);
+    connect(chkAuto, &QPushButton::toggled, this, &frmMain::chkAuto_Click);
+    connect(chkAuto, &QPushButton::clicked, this, &frmMain::chkAuto_MouseUp);
+    for (QPushButton* b : {chkRec, chkStat, chkFuture})
+        connect(b, &QPushButton::clicked, this, &frmMain::Focus_Board);
+}
+
+void frmMain::chkPause_Click(bool value)
+{
+    const bool minimise = game.Pause_Changed(value);
+    if (value) {
+        fraControl->hide();
+        if (minimise)
+            setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
+    fraControl->show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    activateWindow();
+    Focus_Board();
+}
+
+void frmMain::chkHelp_Click(bool value)
+{
+    // The help tour runs here, modally, once its window exists; the button then springs back.
+    if (value)
+        chkHelp->setChecked(false);
+    Focus_Board();
+}
+
+void frmMain::chkDemo_Click(bool value)
+{
+    game.Demo_Enable(value);
+    Focus_Board();
+}
+
+void frmMain::chkSet_Click(bool value)
+{
+    // The settings window is shown here, modally, once it exists; unticking redraws the board.
+    if (value) {
+        chkSet->setChecked(false);
+        return;
+    }
+    game.Draw_Board();
+    game.Draw_Grid();
+    game.Draw_Figure();
+    Reset_Menu_Colors();
+    Focus_Board();
+}
+
+void frmMain::chkExit_Click() { close(); }
+
+void frmMain::chkRec_Click(bool value)
+{
+    if (winRecords)
+        winRecords->setVisible(value);
+}
+
+void frmMain::chkStat_Click(bool value)
+{
+    if (winStatistic)
+        winStatistic->setVisible(value);
+}
+
+void frmMain::chkFuture_Click(bool value)
+{
+    if (winFuture)
+        winFuture->setVisible(value);
+}
+
+void frmMain::chkMP3_Click(bool value)
+{
+    // The player window is shown and hidden here once it exists.
+    (void)value;
+}
+
+void frmMain::chkAuto_Click(bool value)
+{
+    if (!value)
+        return;
+    // A column 20 twips right of the main window; the player window joins at 4800 twips down.
+    const QRect main = frameGeometry();
+    const int left = main.x() + main.width() + Px(20);
+    const struct {
+        QWidget* window;
+        int offset;
+        QPushButton* button;
+    } places[] = {{winRecords, 6100, chkRec}, {winStatistic, 1500, chkStat}, {winFuture, 0, chkFuture}};
+    for (const auto& p : places) {
+        if (!p.window)
+            continue;
+        p.window->setWindowState(Qt::WindowNoState);
+        p.window->move(left, main.y() + Px(p.offset));
+        p.window->show();
+        p.button->setChecked(true);
+    }
+}
+
+void frmMain::chkAuto_MouseUp()
+{
+    chkAuto->setChecked(false);
+    Focus_Board();
+}
+
+void frmMain::Reset_Menu_Colors()
+{
+    for (QPushButton* b : {chkPause, chkDemo, chkSet, chkHelp, chkExit})
+        if (Role_Color(b, QPalette::Button) != RED)
+            Paint_Button(b, RED, CYAN);
+}
+
+void frmMain::Hover(QPushButton* button)
+{
+    if (Role_Color(button, QPalette::Button) == CYAN)
+        return;
+    Reset_Menu_Colors();
+    Paint_Button(button, CYAN, RED);
+}
+
+void frmMain::Menu_Event(QObject* watched, QEvent* event)
+{
+    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    for (QPushButton* b : {chkPause, chkHelp, chkDemo, chkSet, chkExit})
+        if (watched == b)
+            return Hover(b);
+    // Moves over a child reach the frame and the panel too; only their own area counts.
+    if (watched == frmMenu && !frmMenu->childAt(pos)) {
+        Reset_Menu_Colors();
+    } else if (watched == fraBottomRight && !fraBottomRight->childAt(pos)) {
+        Paint_Button(chkPause, RED, CYAN);
+    }
+}
+
+void frmMain::tmrMigMenuControls_Timer()
+{
+    const std::array<QPushButton*, 5> row = {chkPause, chkHelp, chkDemo, chkSet, chkExit};
+    if (iMigStep > 0)
+        Set_Colors(row[size_t(iMigStep - 1)], QPalette::Button, lMenuBackColor);
+    if (iMigStep < 5) {
+        Set_Colors(row[size_t(iMigStep)], QPalette::Button, GREEN);
+        ++iMigStep;
+        return;
+    }
+    iMigStep = 0;
+    tmrMigMenuControls.stop();
+}
+
+} // namespace qv

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <array>
+#include <memory>
+
+#include "game/QtPicture.h"
+#include "game/frmMain.h"
+#include "records/frmFuture.h"
+#include "records/frmQuarvexFathers.h"
+#include "records/frmStatistic.h"
+
+using qv::Color;
+using qv::Rgb;
+
+namespace {
+
+constexpr Color RED = Rgb(255, 0, 0);
+constexpr Color CYAN = Rgb(0, 255, 255);
+constexpr Color GREEN = Rgb(0, 255, 0);
+constexpr Color BROWN = Rgb(128, 64, 0);
+constexpr Color BLACK = Rgb(0, 0, 0);
+
+// A shown main window over a temporary data folder, driven through its menu strip.
+class frmMainMenu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        frm = std::make_unique<qv::frmMain>(dir.path());
+        frm->show();
+    }
+    static Color Back(QPushButton* b) { return qv::frmMain::Role_Color(b, QPalette::Button); }
+    static Color Text(QPushButton* b) { return qv::frmMain::Role_Color(b, QPalette::ButtonText); }
+    std::array<QPushButton*, 5> Top_Row() const
+    {
+        return {frm->chkPause, frm->chkHelp, frm->chkDemo, frm->chkSet, frm->chkExit};
+    }
+    static void Move(QWidget* target, QPoint at)
+    {
+        QMouseEvent e(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<qv::frmMain> frm;
+};
+
+} // namespace
+
+TEST_F(frmMainMenu, Hover_lights_the_button_under_the_mouse_and_sets_the_rest_to_rest_colours)
+{
+    Move(frm->chkHelp, QPoint(5, 5));
+    EXPECT_EQ(Back(frm->chkHelp), CYAN);
+    EXPECT_EQ(Text(frm->chkHelp), RED);
+    for (QPushButton* b : {frm->chkPause, frm->chkDemo, frm->chkSet, frm->chkExit}) {
+        EXPECT_EQ(Back(b), RED) << b->text().toStdString();
+        EXPECT_EQ(Text(b), CYAN) << b->text().toStdString();
+    }
+    for (QPushButton* b : {frm->chkAuto, frm->chkFuture, frm->chkRec, frm->chkStat, frm->chkMP3})
+        EXPECT_EQ(Back(b), BLACK) << b->text().toStdString();
+}
+
+TEST_F(frmMainMenu, frmMenu_MouseMove_between_buttons_resets_all_five_but_not_over_a_bottom_button)
+{
+    Move(frm->chkHelp, QPoint(5, 5));
+    Move(frm->frmMenu, frm->chkAuto->geometry().center());
+    EXPECT_EQ(Back(frm->chkHelp), CYAN);
+    Move(frm->frmMenu, QPoint(2, 2));
+    for (QPushButton* b : Top_Row()) {
+        EXPECT_EQ(Back(b), RED);
+        EXPECT_EQ(Text(b), CYAN);
+    }
+}
+
+TEST_F(frmMainMenu, fraBottomRight_MouseMove_recolours_only_the_pause_button)
+{
+    Move(frm->fraBottomRight, QPoint(3, frm->fraBottomRight->height() - 3));
+    EXPECT_EQ(Back(frm->chkPause), RED);
+    EXPECT_EQ(Text(frm->chkPause), CYAN);
+    EXPECT_EQ(Back(frm->chkHelp), BROWN);
+}
+
+TEST_F(frmMainMenu, tmrMigMenuControls_running_light_walks_the_top_row_and_leaves_it_in_the_saved_colour)
+{
+    frm->Place_Gained();
+    EXPECT_TRUE(frm->tmrMigMenuControls.isActive());
+    frm->tmrMigMenuControls_Timer();
+    EXPECT_EQ(Back(frm->chkPause), GREEN);
+    frm->tmrMigMenuControls_Timer();
+    EXPECT_EQ(Back(frm->chkPause), BROWN);
+    EXPECT_EQ(Back(frm->chkHelp), GREEN);
+    for (int i = 0; i < 4; ++i)
+        frm->tmrMigMenuControls_Timer();
+    for (QPushButton* b : Top_Row())
+        EXPECT_EQ(Back(b), frm->lMenuBackColor) << b->text().toStdString();
+    EXPECT_EQ(frm->lMenuBackColor, BROWN);
+    EXPECT_FALSE(frm->tmrMigMenuControls.isActive());
+    EXPECT_EQ(frm->iMigStep, 0);
+}
+
+TEST_F(frmMainMenu, chkPause_with_the_mouse_pauses_in_place_and_keeps_the_demo_running)
+{
+    frm->chkDemo->click();
+    ASSERT_TRUE(frm->tmrDemo.isActive());
+    frm->chkPause->click();
+    EXPECT_FALSE(frm->isMinimized());
+    EXPECT_TRUE(frm->fraControl->isHidden());
+    EXPECT_FALSE(frm->tmrDown.isActive());
+    EXPECT_TRUE(frm->tmrDemo.isActive());
+    frm->chkPause->click();
+    EXPECT_FALSE(frm->fraControl->isHidden());
+    EXPECT_TRUE(frm->tmrDown.isActive());
+}
+
+TEST_F(frmMainMenu, chkDemo_runs_the_demo_until_a_new_game_clears_it)
+{
+    frm->chkDemo->click();
+    EXPECT_TRUE(frm->tmrDemo.isActive());
+    frm->Form_Load();
+    EXPECT_FALSE(frm->chkDemo->isChecked());
+    EXPECT_FALSE(frm->tmrDemo.isActive());
+}
+
+TEST_F(frmMainMenu, chkHelp_and_chkSet_spring_back_without_their_windows)
+{
+    frm->chkExit->setFocus();
+    frm->chkHelp->click();
+    EXPECT_FALSE(frm->chkHelp->isChecked());
+    EXPECT_EQ(frm->focusWidget(), frm->picQuarvex);
+    frm->chkExit->setFocus();
+    frm->chkSet->click();
+    EXPECT_FALSE(frm->chkSet->isChecked());
+    EXPECT_EQ(frm->focusWidget(), frm->picQuarvex);
+}
+
+TEST_F(frmMainMenu, chkRec_closing_the_side_window_with_its_close_box_hides_it_and_unticks_the_button)
+{
+    frm->chkStat->click();
+    ASSERT_TRUE(frm->winStatistic->isVisible());
+    const int lines = frm->winStatistic->Count();
+    frm->winStatistic->close();
+    EXPECT_FALSE(frm->winStatistic.isNull());
+    EXPECT_FALSE(frm->winStatistic->isVisible());
+    EXPECT_FALSE(frm->chkStat->isChecked());
+    frm->chkStat->click();
+    EXPECT_TRUE(frm->winStatistic->isVisible());
+    EXPECT_EQ(frm->winStatistic->Count(), lines);
+}
+
+TEST_F(frmMainMenu, chkAuto_places_the_side_windows_in_a_column_beside_the_main_window)
+{
+    frm->move(37, 27);
+    frm->winFuture->setWindowState(Qt::WindowMinimized);
+    frm->chkAuto->click();
+    const QRect main = frm->frameGeometry();
+    const int left = main.x() + main.width() + 1;
+    EXPECT_EQ(frm->winFuture->pos(), QPoint(left, main.y()));
+    EXPECT_EQ(frm->winStatistic->pos(), QPoint(left, main.y() + 100));
+    EXPECT_EQ(frm->winRecords->pos(), QPoint(left, main.y() + 407));
+    EXPECT_FALSE(frm->winFuture->windowState() & Qt::WindowMinimized);
+    for (QWidget* w : {static_cast<QWidget*>(frm->winFuture), static_cast<QWidget*>(frm->winStatistic),
+                       static_cast<QWidget*>(frm->winRecords)})
+        EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(frm->chkFuture->isChecked());
+    EXPECT_TRUE(frm->chkStat->isChecked());
+    EXPECT_TRUE(frm->chkRec->isChecked());
+    EXPECT_FALSE(frm->chkAuto->isChecked());
+}
+
+TEST_F(frmMainMenu, Side_Windows_Sync_new_game_ticks_exactly_the_visible_side_windows)
+{
+    frm->winRecords->show();
+    frm->winStatistic->hide();
+    frm->chkStat->setChecked(true);
+    frm->winStatistic->hide();
+    frm->Form_Load();
+    EXPECT_TRUE(frm->chkRec->isChecked());
+    EXPECT_FALSE(frm->chkStat->isChecked());
+    EXPECT_FALSE(frm->chkFuture->isChecked());
+}
+
+TEST_F(frmMainMenu, chkExit_closes_the_window_and_unloads_the_side_windows)
+{
+    frm->chkRec->click();
+    frm->chkExit->click();
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_FALSE(frm->tmrDown.isActive());
+    EXPECT_TRUE(frm->winRecords.isNull() || frm->winRecords->Unloaded());
+    EXPECT_TRUE(frm->winFuture.isNull() || frm->winFuture->Unloaded());
+}
