@@ -1,0 +1,209 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "game/GameCore.h"
+
+// Speed of the rules of play without a window: whole games driven by random
+// presses, row removal, and one landing with its drawing.
+namespace {
+
+using namespace qv;
+
+// A window that shows nothing; it only notes the end of the game.
+class NullView : public IGameView {
+public:
+    bool lost = false;
+    void Label_Changed(Label) override {}
+    void Buttons_Changed() override {}
+    void Timer_Changed(Timer) override {}
+    void Sound_Play(Channel) override {}
+    void Background_Pan(int) override {}
+    void Statistic_Clear() override {}
+    void Statistic_Add(const std::string&) override {}
+    void Statistic_Select_Last() override {}
+    void Records_List_Changed() override {}
+    void Records_Select(int) override {}
+    void Place_Gained() override {}
+    void Colors_Changed() override {}
+    void Focus_Board() override {}
+    void Application_Init() override {}
+    void Menu_Reset() override {}
+    void Side_Windows_Sync() override {}
+    void Game_Shown() override {}
+    void Pause_Toggle() override {}
+    void Game_Lost(int32_t) override { lost = true; }
+};
+
+// A picture that keeps nothing drawn on it.
+class NullCanvas : public ICanvas {
+public:
+    void Clear() override {}
+    void OutlineBox(double, double, double, double, Color) override {}
+    void FilledBox(double, double, double, double, Color) override {}
+    void Line(double, double, double, double, Color) override {}
+    void SetFillColor(Color) override {}
+    void SetBackColor(Color c) override { back_ = c; }
+    Color BackColor() const override { return back_; }
+
+private:
+    Color back_ = 0;
+};
+
+// Reproducible chance: the same games on every run.
+class SeededRandom : public IRandomSource {
+public:
+    explicit SeededRandom(uint64_t seed) : state_(seed) {}
+    float Rnd() override { return float(Next() >> 40) * (1.0f / 16777216.0f); }
+    void Randomize() override {}
+    uint64_t Next()
+    {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 7;
+        state_ ^= state_ << 17;
+        return state_;
+    }
+
+private:
+    uint64_t state_;
+};
+
+// The middle of a minute: each stir draws 61 values, the average cost.
+class HalfMinuteClock : public IClock {
+public:
+    int Seconds() override { return 30; }
+};
+
+// A records file in a private temporary folder, removed afterwards.
+class TempRecords {
+public:
+    TempRecords()
+    {
+        const std::string name = "quarvex-bench-" + std::to_string(std::random_device{}());
+        dir_ = std::filesystem::temp_directory_path() / name;
+        std::filesystem::create_directories(dir_);
+    }
+    ~TempRecords()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    std::filesystem::path File() const { return dir_ / "QuarvexFathers.txt"; }
+
+private:
+    std::filesystem::path dir_;
+};
+
+// A game wired to the null window, seeded chance and, on request, null pictures.
+struct Bench {
+    explicit Bench(bool canvases)
+    {
+        game.objRecords.Set_File(records.File());
+        if (canvases)
+            game.Set_Canvases(&board, &next, &future);
+    }
+    TempRecords records;
+    NullView view;
+    SeededRandom rnd{0x9E3779B97F4A7C15ull};
+    HalfMinuteClock clock;
+    NullCanvas board, next, future;
+    GameCore game{view, rnd, clock};
+};
+
+// One press of a random game key every eight ticks.
+void Press_Random_Key(GameCore& game, SeededRandom& player)
+{
+    static const int keys[] = {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN, KEY_SPACE};
+    const int key = keys[player.Next() % 5];
+    game.Form_KeyDown(key);
+    game.Form_KeyUp(key);
+}
+
+void BM_HeadlessGame(benchmark::State& state)
+{
+    Bench b(false);
+    SeededRandom player(12345);
+    int64_t ticks = 0;
+    int64_t landings = 0;
+    for (auto _ : state) {
+        b.view.lost = false;
+        b.game.lScore = 0;
+        b.game.iLevelSpeed = 0;
+        b.game.Form_Load(false);
+        for (int64_t t = 0; !b.view.lost && t < 5'000'000; ++t) {
+            if (t % 8 == 0)
+                Press_Random_Key(b.game, player);
+            b.game.tmrDown_Timer();
+            ++ticks;
+        }
+        landings += b.game.iFigureNo;
+    }
+    state.counters["ticks"] = benchmark::Counter(double(ticks), benchmark::Counter::kIsRate);
+    state.counters["landings"] = benchmark::Counter(double(landings), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_HeadlessGame)->Unit(benchmark::kMillisecond);
+
+using Board = decltype(GameState::arrBoard);
+
+// Full rows except the gap columns, and a few scattered cells above them.
+Board Rows_Board(std::initializer_list<int> fullRows, std::initializer_list<int> gaps)
+{
+    Board board{};
+    for (int row : fullRows)
+        for (int col = 4; col <= 18; ++col)
+            board[size_t(col)][size_t(row)] = std::find(gaps.begin(), gaps.end(), col) == gaps.end();
+    for (int row = 20; row <= 26; ++row)
+        board[size_t(4 + row % 15)][size_t(row)] = true;
+    return board;
+}
+
+void BM_Remove_Full_Lines(benchmark::State& state)
+{
+    Bench b(false);
+    b.game.Form_Load(false);
+    const Board full = Rows_Board({27, 28, 29, 30}, {});
+    for (auto _ : state) {
+        b.game.arrBoard = full;
+        b.game.iLevelLines = 0;
+        b.game.iLevelSpeed = 0;
+        int16_t lines = 0;
+        b.game.Remove_Full_Lines(b.game.iLevelSpeed, lines);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_Remove_Full_Lines);
+
+void BM_Landing(benchmark::State& state)
+{
+    Bench b(true);
+    b.game.Form_Load(false);
+    b.game.EnableLoop = false;
+    const Board board = Rows_Board({30}, {9, 10});
+    FigureArray square{};
+    square[1][1] = square[2][1] = square[1][2] = square[2][2] = true;
+    for (auto _ : state) {
+        b.game.arrBoard = board;
+        b.game.arrFig = square;
+        b.game.arrQueue[1] = FigureRecord{Classic_Pattern(6), 0, false};
+        b.game.btX = 8;
+        b.game.btY = 28;
+        b.game.bDrop = true;
+        b.game.iLevelLines = 0;
+        b.game.iLevelSpeed = 0;
+        b.game.iFigureNo = 0;
+        b.game.lScore = 0;
+        b.game.lTimeBonusSum = 0;
+        b.game.lClicksTotal = 0;
+        b.game.tmrDown_Timer();
+        benchmark::DoNotOptimize(b.game.lScore);
+    }
+}
+BENCHMARK(BM_Landing);
+
+} // namespace
