@@ -119,6 +119,8 @@ void GameCore::Form_Load(bool bPaused)
     Set_Caption(Label::Position, "");
     Set_Caption(Label::NextPlace, "");
     Set_Visible(Label::NextPlace, true);
+    // A Quarvex announcement left by the lost game's last landing would otherwise stay up.
+    Set_Visible(Label::Firma, false);
 
     arrFig = {};
     arrNext = {};

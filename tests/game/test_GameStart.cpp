@@ -145,6 +145,19 @@ TEST(Form_Load, announces_a_Quarvex_second_figure_without_its_sound)
     EXPECT_EQ(h.view.statistics, START_LINES);
 }
 
+TEST(Form_Load, hides_an_announcement_left_by_the_lost_game)
+{
+    GameHarness h;
+    h.game.Form_Load(false);
+    h.game.arrQueue[2].IsQuarvex = true;
+    h.game.arrQueue[2].Bonus = 40000;
+    h.game.Prepare_Next_Figure(h.game.arrQueue[2].Pattern);
+    ASSERT_TRUE(h.game.Label_State(Label::Firma).Visible);
+    h.game.Form_Load(false);
+    EXPECT_FALSE(h.game.arrQueue[2].IsQuarvex);
+    EXPECT_FALSE(h.game.Label_State(Label::Firma).Visible);
+}
+
 TEST(Form_Load, leaves_the_place_label_empty_with_a_full_table)
 {
     GameHarness h;
