@@ -60,7 +60,7 @@ QLabel* New_Label(const QString& font, double points, bool bold, QWidget* parent
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setFixedSize(Px(6600), Px(3600));
+    setFixedSize(Px(7800), Px(3600));
     fraSplash = new QFrame(this);
     fraSplash->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fraSplash->setLineWidth(2);
@@ -69,21 +69,21 @@ frmSplash::frmSplash(QWidget* parent)
     imgLogo = new LogoPicture(fraSplash);
     imgLogo->setGeometry(Twips_Rect(360, 480, 1800, 1800));
 
-    lblProductName = New_Label("Times New Roman", 24, true, fraSplash);
-    lblProductName->setGeometry(Twips_Rect(2400, 480, 4000, 600));
+    lblProductName = New_Label("Times New Roman", 22, true, fraSplash);
+    lblProductName->setGeometry(Twips_Rect(2400, 480, 5200, 600));
     lblVersion = New_Label("Tahoma", 9.75, true, fraSplash);
-    lblVersion->setGeometry(Twips_Rect(2400, 1200, 4000, 300));
+    lblVersion->setGeometry(Twips_Rect(2400, 1200, 5200, 300));
     lblPlatform = New_Label("Tahoma", 9.75, true, fraSplash);
-    lblPlatform->setGeometry(Twips_Rect(2400, 1560, 4000, 300));
+    lblPlatform->setGeometry(Twips_Rect(2400, 1560, 5200, 300));
     lblPlatform->setText("Platform Win9x, WinNT + DirectX 8.0");
     lblWarning = New_Label("Tahoma", 8.25, false, fraSplash);
-    lblWarning->setGeometry(Twips_Rect(2400, 2100, 4000, 300));
+    lblWarning->setGeometry(Twips_Rect(2400, 2100, 5200, 300));
     lblWarning->setText("Fill the lines, catch the Quarvex figures.");
     lblCompany = New_Label("Tahoma", 8.25, false, fraSplash);
     lblCompany->setGeometry(Twips_Rect(360, 2880, 3000, 300));
     lblCompany->setText("Quarvex team");
     lblCopyright = New_Label("Tahoma", 8.25, false, fraSplash);
-    lblCopyright->setGeometry(Twips_Rect(3600, 2880, 2800, 300));
+    lblCopyright->setGeometry(Twips_Rect(4800, 2880, 2640, 300));
     lblCopyright->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCopyright->setText("Freeware");
 
