@@ -41,21 +41,6 @@ public:
     void Game_Lost(int32_t) override { lost = true; }
 };
 
-// A picture that keeps nothing drawn on it.
-class NullCanvas : public ICanvas {
-public:
-    void Clear() override {}
-    void OutlineBox(double, double, double, double, Color) override {}
-    void FilledBox(double, double, double, double, Color) override {}
-    void Line(double, double, double, double, Color) override {}
-    void SetFillColor(Color) override {}
-    void SetBackColor(Color c) override { back_ = c; }
-    Color BackColor() const override { return back_; }
-
-private:
-    Color back_ = 0;
-};
-
 // Reproducible chance: the same games on every run.
 class SeededRandom : public IRandomSource {
 public:

@@ -20,4 +20,19 @@ public:
     virtual Color BackColor() const = 0;
 };
 
+// A picture that keeps nothing drawn on it: stands in where no window is attached.
+class NullCanvas : public ICanvas {
+public:
+    void Clear() override {}
+    void OutlineBox(double, double, double, double, Color) override {}
+    void FilledBox(double, double, double, double, Color) override {}
+    void Line(double, double, double, double, Color) override {}
+    void SetFillColor(Color) override {}
+    void SetBackColor(Color c) override { back_ = c; }
+    Color BackColor() const override { return back_; }
+
+private:
+    Color back_ = 0;
+};
+
 } // namespace qv

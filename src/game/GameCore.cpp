@@ -3,20 +3,6 @@
 namespace qv {
 
 namespace {
-// Stands in for a picture the window has not attached (tests, benchmarks).
-class NullCanvas : public ICanvas {
-public:
-    void Clear() override {}
-    void OutlineBox(double, double, double, double, Color) override {}
-    void FilledBox(double, double, double, double, Color) override {}
-    void Line(double, double, double, double, Color) override {}
-    void SetFillColor(Color) override {}
-    void SetBackColor(Color c) override { back_ = c; }
-    Color BackColor() const override { return back_; }
-
-private:
-    Color back_ = 0;
-};
 NullCanvas nullBoard, nullNext, nullFuture;
 } // namespace
 

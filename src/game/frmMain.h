@@ -159,6 +159,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Form_Paint: the pictures keep their drawing; only the preview is restored, as designed.
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -388,8 +388,9 @@ TEST_F(frmMain, Help_Widgets_carry_help_texts_and_only_panels_and_connectors_hav
         const bool empty = w->property("Tag").toString().isEmpty();
         untagged += empty;
         tagged += !empty;
-        if (empty)
+        if (empty) {
             EXPECT_EQ(w->parentWidget(), frm.get()) << "an untagged widget would join the window shape";
+        }
     }
     EXPECT_EQ(untagged, 9);
     EXPECT_EQ(tagged, 38);

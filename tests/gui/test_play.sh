@@ -9,22 +9,25 @@ xpid=""
 qpid=""
 cleanup() {
   [ -n "$qpid" ] && kill "$qpid" 2>/dev/null || true
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+  if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null || true; wait "$xpid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log"
+  exit 1
+}
 
 cp -r "$(dirname "$exe")" "$work/bin"
 rm -f "$work/bin/QuarvexFathers.txt" "$work"/bin/Qrvx*.ini
 
-display=""
-for n in $(seq 91 120); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xpid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+display=":$(head -1 "$work/display")"
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
