@@ -7,7 +7,9 @@
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <QTime>
+#include <chrono>
 #include <exception>
+#include <thread>
 
 #include "game/frmMain.h"
 #include "shell/MainMod.h"
@@ -61,8 +63,8 @@ int Main(QApplication& app)
     QGuiApplication::sync();
     // No events are processed while the splash stands: it ends on a change of the clock's second.
     const int digit = QTime::currentTime().second() % 10;
-    while (QTime::currentTime().second() % 10 == digit) {
-    }
+    while (QTime::currentTime().second() % 10 == digit)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     splash->hide();
     delete splash;
 
