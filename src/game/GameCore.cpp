@@ -32,8 +32,8 @@ void GameCore::Reset_Labels()
     set(Label::Score, "---", Rgb(192, 0, 0));
     set(Label::SumBonus, "Label1", Rgb(255, 0, 0));
     set(Label::Firma, " Quarvex - фигурка    Бонус ", Rgb(255, 0, 0), false);
-    for (Label l : {Label::CountLines1, Label::CountLines2, Label::CountLines3, Label::CountLines4})
-        set(l, "0", Rgb(255, 255, 0));
+    for (int n = 1; n <= 4; ++n)
+        set(Count_Lines_Label(n), "0", Rgb(255, 255, 0));
     set(Label::Position, "Position", Rgb(128, 128, 255));
     set(Label::NextPlace, "Label1", Rgb(128, 128, 255));
     set(Label::Total, "Total Time Bonus", Rgb(0, 192, 0));
@@ -87,17 +87,40 @@ void GameCore::Set_Button_Color(Button b, Color c)
     view_.Buttons_Changed();
 }
 
-void GameCore::Form_Load(bool bPaused)
+// Two fresh draws for the place labels, two for the time-bonus labels.
+void GameCore::Choose_Label_Colors()
 {
-    bGameLost = false;
-    rnd_.Randomize();
-    btKinds = rnd_.Rnd() > 0.5f ? 8 : 7;
-    lClicksTotal = 0;
-    iQuarvexCount = 0;
-    view_.Application_Init();
-    view_.Menu_Reset();
-    Demo_Enable(false);
+    double r1 = rnd_.Rnd(), r2 = rnd_.Rnd();
+    const Color place = RgbNearest(r1 * 200, r2 * 100, 150);
+    Set_ForeColor(Label::Position, place);
+    Set_ForeColor(Label::NextPlace, place);
+    r1 = rnd_.Rnd();
+    r2 = rnd_.Rnd();
+    const Color bonus = RgbNearest(r1 * 100, r2 * 100, 250);
+    for (Label l : {Label::TimeBonus, Label::Total, Label::HeightBonus, Label::TotalScore})
+        Set_ForeColor(l, bonus);
+}
 
+// Back colours of the records and statistics lists, the future picture and the player window.
+void GameCore::Choose_List_Colors()
+{
+    auto triple = [this](double a, double b, double c) {
+        const double r1 = rnd_.Rnd(), r2 = rnd_.Rnd(), r3 = rnd_.Rnd();
+        return RgbNearest(r1 * a, r2 * b, r3 * c);
+    };
+    Stir_Random(rnd_, clock_);
+    TableBackColor = triple(150, 200, 255);
+    StatisticBackColor = triple(150, 50, 250);
+    Stir_Random(rnd_, clock_);
+    FutureBackColor = triple(10, 120, 80);
+    MP3BackColor = triple(150, 30, 100);
+    future_->SetBackColor(FutureBackColor);
+    future_->SetFillColor(FutureBackColor);
+    view_.Colors_Changed();
+}
+
+void GameCore::Reset_Level_And_Board()
+{
     iLevel = 0;
     Set_Caption(Label::Remain, "");
     Set_ForeColor(Label::Level, Palette(1));
@@ -117,6 +140,36 @@ void GameCore::Form_Load(bool bPaused)
     btY = 0;
     FormBackColor = Rgb(0, 0, 0);
     view_.Colors_Changed();
+}
+
+void GameCore::Reset_Counters()
+{
+    arrLineCounts = {};
+    Set_Caption(Label::Score, "---");
+    bInputEnabled = true;
+    for (int n = 1; n <= 4; ++n)
+        Set_Caption(Count_Lines_Label(n), "");
+    iCells = 0;
+    iFigureNo = 0;
+    iLevelLines = 0;
+    iTicks = 0;
+    iTimeCount = 0;
+    iClicks = 0;
+}
+
+// The pictures are drawn once, at the end, after the future picture has its colour.
+void GameCore::Form_Load(bool bPaused)
+{
+    bGameLost = false;
+    rnd_.Randomize();
+    btKinds = rnd_.Rnd() > 0.5f ? 8 : 7;
+    lClicksTotal = 0;
+    iQuarvexCount = 0;
+    view_.Application_Init();
+    view_.Menu_Reset();
+    Demo_Enable(false);
+
+    Reset_Level_And_Board();
 
     rnd_.Randomize();
     lBtnColor = Palette(Trunc(double(rnd_.Rnd()) * 15) + 1);
@@ -124,40 +177,17 @@ void GameCore::Form_Load(bool bPaused)
     view_.Buttons_Changed();
     Set_Timer(Timer::Down, !bPaused);
 
-    arrLineCounts = {};
-    Set_Caption(Label::Score, "---");
-    bInputEnabled = true;
-    for (Label l : {Label::CountLines1, Label::CountLines2, Label::CountLines3, Label::CountLines4})
-        Set_Caption(l, "");
-    Draw_Figure();
-    Draw_Next();
-    iCells = 0;
-    iFigureNo = 0;
-    iLevelLines = 0;
-    iTicks = 0;
-    iTimeCount = 0;
-    iClicks = 0;
+    Reset_Counters();
 
-    double r1 = rnd_.Rnd(), r2 = rnd_.Rnd();
-    const Color place = RgbNearest(r1 * 200, r2 * 100, 150);
-    Set_ForeColor(Label::Position, place);
-    Set_ForeColor(Label::NextPlace, place);
-    r1 = rnd_.Rnd();
-    r2 = rnd_.Rnd();
-    const Color bonus = RgbNearest(r1 * 100, r2 * 100, 250);
-    for (Label l : {Label::TimeBonus, Label::Total, Label::HeightBonus, Label::TotalScore})
-        Set_ForeColor(l, bonus);
+    Choose_Label_Colors();
 
     view_.Statistic_Clear();
     Statistic_Add("**********************");
     Statistic_Add("***Staring Quarvex Zeb");
     Statistic_Add("**********************");
 
-    for (int i = 1; i <= 5; ++i) {
-        arrQueue[i].Pattern = Choose_Figure();
-        arrQueue[i].Bonus = lChosenBonus;
-        arrQueue[i].IsQuarvex = bChosenQuarvex;
-    }
+    for (int i = 1; i <= 5; ++i)
+        Choose_Into(arrQueue[i]);
     if (arrQueue[1].IsQuarvex)
         Statistic_Add("...Quarvex figure");
     Initialize_Array_For_Classic(arrFig, arrQueue[1].Pattern);
@@ -177,22 +207,9 @@ void GameCore::Form_Load(bool bPaused)
     bDrop = false;
     if (iPlace < 99)
         Set_Caption(Label::Position, "Place # " + std::to_string(iPlace + 1));
-    Draw_Future();
     view_.Side_Windows_Sync();
 
-    Stir_Random(rnd_, clock_);
-    auto triple = [this](double a, double b, double c) {
-        const double r1 = rnd_.Rnd(), r2 = rnd_.Rnd(), r3 = rnd_.Rnd();
-        return RgbNearest(r1 * a, r2 * b, r3 * c);
-    };
-    TableBackColor = triple(150, 200, 255);
-    StatisticBackColor = triple(150, 50, 250);
-    Stir_Random(rnd_, clock_);
-    FutureBackColor = triple(10, 120, 80);
-    MP3BackColor = triple(150, 30, 100);
-    future_->SetBackColor(FutureBackColor);
-    future_->SetFillColor(FutureBackColor);
-    view_.Colors_Changed();
+    Choose_List_Colors();
 
     Draw_Board();
     Draw_Figure();

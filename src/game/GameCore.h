@@ -90,6 +90,11 @@ public:
 
 private:
     void Landing();
+    void Choose_Into(FigureRecord& figure);
+    void Choose_Label_Colors();
+    void Reset_Level_And_Board();
+    void Reset_Counters();
+    void Choose_List_Colors();
     void Line_Gain(int16_t lines);
     void Count_Level_Line(int16_t& levelSpeed);
     void Statistic_Add(const std::string& line) { view_.Statistic_Add(line); }

@@ -63,9 +63,14 @@ void GameCore::Shift_Queue()
 {
     for (int i = 2; i <= 5; ++i)
         arrQueue[i - 1] = arrQueue[i];
-    arrQueue[5].Pattern = Choose_Figure();
-    arrQueue[5].Bonus = lChosenBonus;
-    arrQueue[5].IsQuarvex = bChosenQuarvex;
+    Choose_Into(arrQueue[5]);
+}
+
+void GameCore::Choose_Into(FigureRecord& figure)
+{
+    figure.Pattern = Choose_Figure();
+    figure.Bonus = lChosenBonus;
+    figure.IsQuarvex = bChosenQuarvex;
 }
 
 } // namespace qv

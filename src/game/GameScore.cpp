@@ -1,29 +1,10 @@
-#include <cmath>
-#include <cstdio>
-
 #include "game/GameCore.h"
+#include "shell/TextFile.h"
 
 namespace qv {
 
 namespace {
 const Color LINES_FRAME_BACK = Rgb(192, 192, 192);
-
-Label Count_Label(int n)
-{
-    static const Label labels[4] = {Label::CountLines1, Label::CountLines2, Label::CountLines3,
-                                     Label::CountLines4};
-    return labels[n - 1];
-}
-
-// A records score as plain decimal: whole numbers without a fraction.
-std::string Number_Text(double v)
-{
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return std::to_string(static_cast<long long>(v));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
-}
 } // namespace
 
 void GameCore::Line_Gain(int16_t lines)
@@ -33,13 +14,13 @@ void GameCore::Line_Gain(int16_t lines)
     lScore += g;
     iLastLines = lines;
     for (int n = 1; n <= 4; ++n)
-        Set_ForeColor(Count_Label(n), Rgb(0, 0, 0));
+        Set_ForeColor(Count_Lines_Label(n), Rgb(0, 0, 0));
     if (tmrMigCountLinesEnabled)
         iBlinkCount = 0;
     else
         Set_Timer(Timer::MigCountLines, true);
     const int32_t count = ++arrLineCounts[size_t(lines - 1)];
-    Set_Caption(Count_Label(lines), std::to_string(lines) + "-Lines*" + std::to_string(count) + " = " +
+    Set_Caption(Count_Lines_Label(lines), std::to_string(lines) + "-Lines*" + std::to_string(count) + " = " +
                                         std::to_string((g / 10) * count));
 }
 
@@ -98,7 +79,7 @@ void GameCore::tmrMigCountLines_Timer()
         iBlinkCount = 0;
         return;
     }
-    const Label l = Count_Label(iBlinkLine);
+    const Label l = Count_Lines_Label(iBlinkLine);
     const bool hidden = Labels[size_t(l)].ForeColor == LINES_FRAME_BACK;
     Set_ForeColor(l, hidden ? Rgb(0, 0, 0) : LINES_FRAME_BACK);
     if (iBlinkCount > 5) {
@@ -130,7 +111,7 @@ void GameCore::Update_Place(int32_t value)
         iPlaceGain = Int16(iPlaceGain + 1);
     }
     if (iPlace > 0)
-        Set_Caption(Label::NextPlace, "Next Place : +" + Number_Text(scoreAbove() - value));
+        Set_Caption(Label::NextPlace, "Next Place : +" + Plain_Number(scoreAbove() - value));
     if (iPlaceGain == 0)
         return;
     iPlaceGain = 0;

@@ -16,6 +16,9 @@ enum class Label : int {
     COUNT
 };
 
+// Tally label of n (1..4) rows removed at once.
+inline Label Count_Lines_Label(int n) { return Label(int(Label::CountLines1) + n - 1); }
+
 struct LabelState {
     std::string Caption;
     Color ForeColor = 0;

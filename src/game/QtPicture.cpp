@@ -4,13 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "shell/QtUnits.h"
+
 namespace qv {
-
-namespace {
-
-QColor To_QColor(Color c) { return QColor(Red(c), Green(c), Blue(c)); }
-
-} // namespace
 
 QtPicture::QtPicture(double scaleWidth, double scaleHeight, QWidget* parent)
     : QWidget(parent), scaleWidth_(1), scaleHeight_(1)

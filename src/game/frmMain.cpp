@@ -12,17 +12,11 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "shell/QtUnits.h"
 
 namespace qv {
 
 namespace {
-
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(frmMain::Px(left), frmMain::Px(top), frmMain::Px(width), frmMain::Px(height));
-}
-
-QColor To_QColor(Color c) { return QColor(Red(c), Green(c), Blue(c)); }
 
 QFont Times(double points, bool bold = true)
 {
@@ -85,7 +79,7 @@ QPushButton* New_Check(QWidget* parent, const char* caption, int left, int top, 
 {
     auto* check = new QPushButton(QString::fromUtf8(caption), parent);
     check->setCheckable(true);
-    check->setGeometry(Twips(left, top, 615, 255));
+    check->setGeometry(Twips_Rect(left, top, 615, 255));
     check->setFocusPolicy(Qt::NoFocus);
     check->setFont(Times(points));
     frmMain::Set_Colors(check, QPalette::Button, back);
@@ -100,7 +94,6 @@ const char* const NEXT_HELP = "Здесь обычно изображена сл
 
 } // namespace
 
-int frmMain::Px(double twips) { return Nearest(twips / 15.0); }
 
 void frmMain::Set_Colors(QWidget* w, QPalette::ColorRole role, Color c)
 {
@@ -112,8 +105,7 @@ void frmMain::Set_Colors(QWidget* w, QPalette::ColorRole role, Color c)
 
 Color frmMain::Role_Color(const QWidget* w, QPalette::ColorRole role)
 {
-    const QColor c = w->palette().color(QPalette::Active, role);
-    return Rgb(c.red(), c.green(), c.blue());
+    return From_QColor(w->palette().color(QPalette::Active, role));
 }
 
 frmMain::frmMain(const QString& dataFolder, QWidget* parent)
@@ -161,15 +153,15 @@ void frmMain::Apply_Fixed_Size()
 
 void frmMain::Build_Board_Panels()
 {
-    fraQuarvex = New_Panel(this, "fraQuarvex", Twips(120, 120, 3735, 6615));
-    fraLeft = New_Panel(this, "fraLeft", Twips(4080, 240, 2415, 6375));
-    fraBottom = New_Panel(this, "fraBottom", Twips(840, 6960, 1935, 855));
-    fraBottomRight = New_Panel(this, "fraBottomRight", Twips(3240, 6840, 3255, 1095));
-    Label1 = New_Connector(this, Twips(3840, 2520, 615, 30));
-    Label2 = New_Connector(this, Twips(2760, 7320, 615, 30));
-    Label3 = New_Connector(this, Twips(480, 6720, 30, 975));
-    Label4 = New_Connector(this, Twips(480, 7320, 495, 30));
-    Label5 = New_Connector(this, Twips(4000, 0, 30, 2535));
+    fraQuarvex = New_Panel(this, "fraQuarvex", Twips_Rect(120, 120, 3735, 6615));
+    fraLeft = New_Panel(this, "fraLeft", Twips_Rect(4080, 240, 2415, 6375));
+    fraBottom = New_Panel(this, "fraBottom", Twips_Rect(840, 6960, 1935, 855));
+    fraBottomRight = New_Panel(this, "fraBottomRight", Twips_Rect(3240, 6840, 3255, 1095));
+    Label1 = New_Connector(this, Twips_Rect(3840, 2520, 615, 30));
+    Label2 = New_Connector(this, Twips_Rect(2760, 7320, 615, 30));
+    Label3 = New_Connector(this, Twips_Rect(480, 6720, 30, 975));
+    Label4 = New_Connector(this, Twips_Rect(480, 7320, 495, 30));
+    Label5 = New_Connector(this, Twips_Rect(4000, 0, 30, 2535));
 
     // The board keeps the 3760 x 7760 aspect of its user scale, centred in its panel.
     picQuarvex = new QtPicture(3760, 7760, fraQuarvex);
@@ -182,7 +174,7 @@ void frmMain::Build_Board_Panels()
     Set_Tag(picQuarvex, BOARD_HELP);
 
     lblAutors = new QLabel(QString::fromUtf8("Спасибо всем, кто играл и советовал!"), fraQuarvex);
-    lblAutors->setGeometry(Twips(90, 6285, 3555, 240));
+    lblAutors->setGeometry(Twips_Rect(90, 6285, 3555, 240));
     lblAutors->setAlignment(Qt::AlignCenter);
     lblAutors->setFont(Times(7, false));
     frmMain::Set_Colors(lblAutors, QPalette::WindowText, Rgb(160, 160, 160));
@@ -205,49 +197,49 @@ QLabel* frmMain::Info_Label(qv::Label id, QWidget* parent, QRect twips, double p
 void frmMain::Build_Information_Panel()
 {
     using L = qv::Label;
-    lblLevel = Info_Label(L::Level, fraLeft, Twips(240, 120, 1935, 495), 14,
+    lblLevel = Info_Label(L::Level, fraLeft, Twips_Rect(240, 120, 1935, 495), 14,
                           "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых "
                           "девяти удаленных линий.");
-    lblRemain = Info_Label(L::Remain, fraLeft, Twips(120, 560, 2175, 375), 12,
+    lblRemain = Info_Label(L::Remain, fraLeft, Twips_Rect(120, 560, 2175, 375), 12,
                            "Число линий, которые надо удалить чтобы  перейти на следующий уровень.");
-    fraScore = New_Frame(fraLeft, "Score", Twips(120, 960, 2175, 735), Rgb(0, 0, 0), "Текущий счет.");
-    lblScore = Info_Label(L::Score, fraScore, Twips(120, 240, 1935, 375), 12,
+    fraScore = New_Frame(fraLeft, "Score", Twips_Rect(120, 960, 2175, 735), Rgb(0, 0, 0), "Текущий счет.");
+    lblScore = Info_Label(L::Score, fraScore, Twips_Rect(120, 240, 1935, 375), 12,
                           "Текущий счет. В окне Statistic приведена полная информация о том, как получена эта "
                           "цифра.");
     // Inside a frame the score shows on the frame's grey: the game turns its text black.
     lblScore->setAutoFillBackground(false);
-    lblSumBonus = Info_Label(L::SumBonus, fraLeft, Twips(0, 1800, 2415, 255), 9,
+    lblSumBonus = Info_Label(L::SumBonus, fraLeft, Twips_Rect(0, 1800, 2415, 255), 9,
                              "Суммарный бонус за Quarvex-фигурки.");
     picNext = new QtPicture(1155, 1155, fraLeft);
-    picNext->setGeometry(Twips(600, 2160, 1155, 1155));
+    picNext->setGeometry(Twips_Rect(600, 2160, 1155, 1155));
     picNext->setFocusPolicy(Qt::NoFocus);
     picNext->SetBackColor(Rgb(192, 192, 192));
     picNext->setToolTip(QString::fromUtf8(NEXT_HELP));
     Set_Tag(picNext, NEXT_HELP);
-    lblFirma = Info_Label(L::Firma, fraLeft, Twips(360, 3360, 1695, 375), 8,
+    lblFirma = Info_Label(L::Firma, fraLeft, Twips_Rect(360, 3360, 1695, 375), 8,
                           "Бонус ( до 5000 ) за показанную Quarvex-фигурку. Есть супер-фигурка :  Quarvex - "
                           "выпадает очень редко, а бонус за нее - 25000.");
     lblFirma->setWordWrap(true);
-    fraLines = New_Frame(fraLeft, "Lines Bonus", Twips(120, 3840, 2175, 1215), Rgb(0, 0, 192),
+    fraLines = New_Frame(fraLeft, "Lines Bonus", Twips_Rect(120, 3840, 2175, 1215), Rgb(0, 0, 192),
                          "Чем больше линий одновременно удалено, тем больше бонус.");
     static const char* const lineHelp[5] = {
         "", "За одну удаленную линию бонус - 275.", "За две одновременно удаленные линии бонус - 800.",
         "За три одновременно удаленные линии бонус - 2225.", "За четыре одновременно удаленные линии бонус - 5000."};
     for (int i = 1; i <= 4; ++i) {
-        lblCountLines[i] = Info_Label(L(int(L::CountLines1) + i - 1), fraLines, Twips(120, 240 * i, 1935, 255), 8,
+        lblCountLines[i] = Info_Label(Count_Lines_Label(i), fraLines, Twips_Rect(120, 240 * i, 1935, 255), 8,
                                       lineHelp[i]);
         lblCountLines[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // The tally blink hides the text by giving it the frame's grey.
         lblCountLines[i]->setAutoFillBackground(false);
     }
-    lblPosition = Info_Label(L::Position, fraLeft, Twips(120, 5160, 2175, 255), 9, "Ваше текущее место в таблице.");
-    lblNextPlace = Info_Label(L::NextPlace, fraLeft, Twips(120, 5400, 2175, 255), 9,
+    lblPosition = Info_Label(L::Position, fraLeft, Twips_Rect(120, 5160, 2175, 255), 9, "Ваше текущее место в таблице.");
+    lblNextPlace = Info_Label(L::NextPlace, fraLeft, Twips_Rect(120, 5400, 2175, 255), 9,
                               "Сколько очков до следующего места в таблице.");
-    lblTotal = Info_Label(L::Total, fraLeft, Twips(120, 5760, 1455, 255), 8, "Суммарный бонус за время.");
-    lblTotalScore = Info_Label(L::TotalScore, fraLeft, Twips(1560, 5760, 855, 255), 8, "Суммарный бонус за время.");
-    lblHeightBonus = Info_Label(L::HeightBonus, fraLeft, Twips(120, 6000, 1455, 255), 8,
+    lblTotal = Info_Label(L::Total, fraLeft, Twips_Rect(120, 5760, 1455, 255), 8, "Суммарный бонус за время.");
+    lblTotalScore = Info_Label(L::TotalScore, fraLeft, Twips_Rect(1560, 5760, 855, 255), 8, "Суммарный бонус за время.");
+    lblHeightBonus = Info_Label(L::HeightBonus, fraLeft, Twips_Rect(120, 6000, 1455, 255), 8,
                                 "Этот бонус зависит от времени.");
-    lblTimeBonus = Info_Label(L::TimeBonus, fraLeft, Twips(1800, 6000, 375, 255), 8,
+    lblTimeBonus = Info_Label(L::TimeBonus, fraLeft, Twips_Rect(1800, 6000, 375, 255), 8,
                               "Бонус за время. Чем быстрее Вы бросите фигурку, тем больше будет бонус.");
 }
 
@@ -255,7 +247,7 @@ void frmMain::Build_Controls()
 {
     // The pause label lies under the control frame at its top-left corner; hiding the frame uncovers it.
     lblPause = new QLabel(QString::fromUtf8("Пауза"), fraBottom);
-    lblPause->setGeometry(Twips(120, 120, 1695, 615));
+    lblPause->setGeometry(Twips_Rect(120, 120, 1695, 615));
     lblPause->setAlignment(Qt::AlignCenter);
     lblPause->setFont(Times(14));
     lblPause->setAutoFillBackground(true);
@@ -265,7 +257,7 @@ void frmMain::Build_Controls()
 
     const char* controlHelp = "Управление - стрелочными клавишами ( мышкой их тоже можно нажимать ).";
     fraControl = new QFrame(fraBottom);
-    fraControl->setGeometry(Twips(120, 120, 1695, 615));
+    fraControl->setGeometry(Twips_Rect(120, 120, 1695, 615));
     fraControl->setFrameStyle(QFrame::Box | QFrame::Plain);
     fraControl->setAutoFillBackground(true);
     frmMain::Set_Colors(fraControl, QPalette::Window, Rgb(0, 0, 0));
@@ -273,20 +265,20 @@ void frmMain::Build_Controls()
     fraControl->setToolTip(QString::fromUtf8(controlHelp));
     Set_Tag(fraControl, controlHelp);
 
-    cmdDown = New_Button(fraControl, "V", Twips(600, 360, 492, 135), "Бросить фигурку - Стрелка Вниз.");
-    cmdLeftRight[2] = New_Button(fraControl, ">", Twips(1080, 360, 495, 135),
+    cmdDown = New_Button(fraControl, "V", Twips_Rect(600, 360, 492, 135), "Бросить фигурку - Стрелка Вниз.");
+    cmdLeftRight[2] = New_Button(fraControl, ">", Twips_Rect(1080, 360, 495, 135),
                                  "Перемещение фигурки вправо - Стрелка Вправо.");
-    cmdLeftRight[0] = New_Button(fraControl, "<", Twips(120, 360, 495, 135),
+    cmdLeftRight[0] = New_Button(fraControl, "<", Twips_Rect(120, 360, 495, 135),
                                  "Перемещение фигурки влево - Стрелка Влево.");
-    cmdRotate[0] = New_Button(fraControl, "^", Twips(600, 240, 495, 135), "Вращение фигурки - Стрелка Вверх.");
-    cmdSpace = New_Button(fraControl, "", Twips(360, 480, 975, 120),
+    cmdRotate[0] = New_Button(fraControl, "^", Twips_Rect(600, 240, 495, 135), "Вращение фигурки - Стрелка Вверх.");
+    cmdSpace = New_Button(fraControl, "", Twips_Rect(360, 480, 975, 120),
                           "Инверсия - Пробел. Заполненные квадратики становятся пустыми, пустые - заполненными.");
     buttonOf_ = {cmdLeftRight[0], cmdLeftRight[2], cmdRotate[0], cmdDown, cmdSpace};
 }
 
 void frmMain::Build_Menu()
 {
-    frmMenu = New_Frame(fraBottomRight, "Menu", Twips(120, 80, 3015, 975), Rgb(0, 0, 128),
+    frmMenu = New_Frame(fraBottomRight, "Menu", Twips_Rect(120, 80, 3015, 975), Rgb(0, 0, 128),
                         "Это меню. При продвижении по таблице кнопки в Меню начинают мигать.");
     const Color brown = Rgb(128, 64, 0), black = Rgb(0, 0, 0);
     chkMP3 = New_Check(frmMenu, "MP3", 2400, 600, black, 8.25, "Показать/скрыть *.mp3 & *.wma Player.");

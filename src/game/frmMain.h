@@ -12,6 +12,8 @@
 
 #include "game/GameCore.h"
 #include "game/Random.h"
+#include "game/TickPacer.h"
+#include "shell/QtUnits.h"
 
 class QFrame;
 class QGroupBox;
@@ -24,23 +26,6 @@ class QtPicture;
 class frmQuarvexFathers;
 class frmStatistic;
 class frmFuture;
-
-// Paces the fall ticks: a coarse timer asks how many of the 64 ticks a second are due.
-// Used by frmMain's tmrDown so that the game runs at the same speed on every machine.
-class TickPacer {
-public:
-    static constexpr int TICKS_PER_SECOND = 64;
-    static constexpr int MAX_BATCH = 8;
-    // Starts counting from the monotonic time nowNs (nanoseconds).
-    void Restart(qint64 nowNs);
-    // Ticks due at nowNs and not yet handed out, at most MAX_BATCH; when more were due
-    // (a stall) the surplus is dropped and counting starts over from nowNs.
-    int Due(qint64 nowNs);
-
-private:
-    qint64 startNs_ = 0;
-    qint64 delivered_ = 0;
-};
 
 // Where the sound-effect channels and the background sound plug in; silent until they exist.
 struct SoundSeam {
@@ -58,8 +43,6 @@ public:
     explicit frmMain(const QString& dataFolder = QString(), QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Pixels for a length in twips (15 twips a pixel), rounded half to even.
-    static int Px(double twips);
     // The shape of `window`: pieces of its direct children with an empty "Tag", shifted by T, L.
     static QRegion Window_Region(const QWidget& window, int T, int L);
     // Sets `role` of w's palette to c in every colour group (disabled and inactive too).
@@ -159,8 +142,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // Form_Paint: the pictures keep their drawing; only the preview is restored, as designed.
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

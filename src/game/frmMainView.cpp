@@ -28,26 +28,6 @@ int Key_Code(int qtKey)
 
 } // namespace
 
-void TickPacer::Restart(qint64 nowNs)
-{
-    startNs_ = nowNs;
-    delivered_ = 0;
-}
-
-int TickPacer::Due(qint64 nowNs)
-{
-    const qint64 elapsed = nowNs - startNs_;
-    const qint64 due = (elapsed < 0 ? 0 : elapsed * TICKS_PER_SECOND / 1000000000) - delivered_;
-    if (due <= 0)
-        return 0;
-    if (due > MAX_BATCH) {
-        Restart(nowNs);
-        return MAX_BATCH;
-    }
-    delivered_ += due;
-    return int(due);
-}
-
 void frmMain::Connect_Timers()
 {
     tmrDown.setTimerType(Qt::PreciseTimer);
@@ -59,10 +39,7 @@ void frmMain::Connect_Timers()
     clockDown_.start();
     connect(&tmrDown, &QTimer::timeout, this, &frmMain::tmrDown_Timer);
     connect(&tmrDemo, &QTimer::timeout, this, [this] { game.tmrDemo_Timer(); });
-    connect(&tmrLevel, &QTimer::timeout, this, [this] {
-        game.tmrLevel_Timer();
-        update();
-    });
+    connect(&tmrLevel, &QTimer::timeout, this, [this] { game.tmrLevel_Timer(); });
     connect(&tmrMigCountLines, &QTimer::timeout, this, [this] { game.tmrMigCountLines_Timer(); });
     connect(&tmrMigMenuControls, &QTimer::timeout, this, &frmMain::tmrMigMenuControls_Timer);
 }
@@ -120,10 +97,15 @@ void frmMain::Label_Changed(qv::Label label)
     QLabel* w = labelOf_[size_t(label)];
     if (!w)
         return;
+    // Called on every tick for the time bonus: touch only what changed.
     const LabelState& state = game.Label_State(label);
-    w->setText(QString::fromStdString(state.Caption));
-    Set_Colors(w, QPalette::WindowText, state.ForeColor);
-    w->setHidden(!state.Visible);
+    const QString text = QString::fromStdString(state.Caption);
+    if (w->text() != text)
+        w->setText(text);
+    if (Role_Color(w, QPalette::WindowText) != state.ForeColor)
+        Set_Colors(w, QPalette::WindowText, state.ForeColor);
+    if (w->isHidden() == state.Visible)
+        w->setHidden(!state.Visible);
 }
 
 void frmMain::Buttons_Changed()

@@ -7,19 +7,9 @@
 #include <QPushButton>
 
 #include "records/frmSideWindow.h"
+#include "shell/QtUnits.h"
 
 namespace qv {
-
-namespace {
-
-int Px(double twips) { return frmSideWindow::Pixels(twips); }
-
-QRect Twips_Rect(int left, int top, int width, int height)
-{
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
-} // namespace
 
 frmEnterName::frmEnterName(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

@@ -5,16 +5,11 @@
 #include <QPushButton>
 
 #include "records/frmSideWindow.h"
+#include "shell/QtUnits.h"
 
 namespace qv {
 
 namespace {
-
-QRect Twips_Rect(int left, int top, int width, int height)
-{
-    auto px = frmSideWindow::Pixels;
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 QLabel* New_Label(const QString& text, int pointSize, QWidget* parent)
 {
@@ -31,7 +26,7 @@ QLabel* New_Label(const QString& text, int pointSize, QWidget* parent)
 frmGameOver::frmGameOver(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setFixedSize(frmSideWindow::Pixels(2670), frmSideWindow::Pixels(1365));
+    setFixedSize(Px(2670), Px(1365));
     setFont(QFont("Tahoma", 8));
 
     lblGameOver = New_Label("Game Over !", 12, this);

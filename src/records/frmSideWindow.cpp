@@ -1,4 +1,5 @@
 #include "records/frmSideWindow.h"
+#include "shell/QtUnits.h"
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
@@ -12,11 +13,10 @@ frmSideWindow::frmSideWindow(const QString& caption, int clientWidth, int client
                           | Qt::WindowDoesNotAcceptFocus)
 {
     setWindowTitle(caption);
-    setFixedSize(Pixels(clientWidth), Pixels(clientHeight));
+    setFixedSize(Px(clientWidth), Px(clientHeight));
     setFocusPolicy(Qt::NoFocus);
 }
 
-int frmSideWindow::Pixels(double twips) { return Nearest(twips / 15.0); }
 
 void frmSideWindow::Unload()
 {
@@ -46,7 +46,7 @@ void frmSideWindow::Set_List_Color(QListWidget* list, Color back)
     // Perceived brightness (ITU-R BT.601 weights), 0..255.
     double light = 0.299 * Red(back) + 0.587 * Green(back) + 0.114 * Blue(back);
     QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, QColor(Red(back), Green(back), Blue(back)));
+    pal.setColor(QPalette::Base, To_QColor(back));
     pal.setColor(QPalette::Text, light < 128 ? Qt::white : Qt::black);
     list->setPalette(pal);
 }

@@ -28,8 +28,6 @@ public:
     void Unload();
     // True once Unload has run.
     bool Unloaded() const { return unloaded_; }
-    // Pixels for a length in twips, rounded half to even.
-    static int Pixels(double twips);
 
 protected:
     // A list filling the client area in Courier New 8.25 pt bold, watched like Watch does.

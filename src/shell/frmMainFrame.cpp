@@ -63,12 +63,6 @@ void frmMain::Minimize_Window(bool Minimize)
     game.Draw_Next();
 }
 
-void frmMain::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    game.Draw_Next();
-}
-
 void frmMain::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);

@@ -8,17 +8,11 @@
 #include <algorithm>
 
 #include "game/Numbers.h"
+#include "shell/QtUnits.h"
 
 namespace qv {
 
 namespace {
-
-int Px(double twips) { return Nearest(twips / 15.0); }
-
-QRect Twips_Rect(int left, int top, int width, int height)
-{
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 // Four figure boxes of the game drawn as cells: cyan outlines on black, the
 // way falling figures look on the board, over a row of landed yellow cells.
