@@ -5,10 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake make
-  qt6-base-dev
+  pkg-config
+  qt6-base-dev qt6-base-dev-tools
+  libopenal-dev libsndfile1-dev libmpv-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils openbox
 )
 
 missing=()

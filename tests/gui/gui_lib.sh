@@ -1,0 +1,89 @@
+# Shared start-up for every test that runs the real program: sourced, never run.
+#
+#   gui_start EXE [--wm]   copies the program folder to a temporary folder, starts
+#                          Xvfb (and openbox with --wm) and exports DISPLAY
+#   gui_launch [ARGS...]   starts the copied program; its output goes to $work/out.log
+#   gui_stop_program       waits (bounded) for the program to end, then kills it
+# Everything started here is stopped, and the temporary folder removed, when the
+# test's shell exits, whether the test passed or failed.
+
+work=$(mktemp -d)
+bin="$work/bin"
+xpid=""
+wmpid=""
+qpid=""
+
+gui_cleanup() {
+  [ -n "$qpid" ] && kill "$qpid" 2>/dev/null || true
+  [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
+  if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null || true; wait "$xpid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap gui_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log"
+  exit 1
+}
+
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
+wait_for() {
+  local limit=$(($1 * 10)); shift
+  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+gui_start() {
+  local exe="$1" wm="${2:-}"
+  cp -r "$(dirname "$exe")" "$bin"
+  rm -f "$bin/QuarvexFathers.txt" "$bin"/Qrvx*.ini
+  # -noreset: an X server resets itself when its last client leaves, and a client
+  # that connects during the reset is refused. The probe below is such a client,
+  # so without -noreset the program, started right after it, can be turned away.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xpid=$!
+  wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -1 "$work/display")"
+  wait_for 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer"
+  if [ "$wm" = --wm ]; then
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wmpid=$!
+    # openbox names itself on the root window once it manages the screen.
+    wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+      fail "openbox did not start"
+  fi
+}
+
+gui_launch() {
+  "$bin/quarvex" "$@" >"$work/out.log" 2>&1 &
+  qpid=$!
+}
+
+gui_stop_program() {
+  wait_for 10 sh -c "! kill -0 $qpid 2>/dev/null" || fail "program still running"
+  wait "$qpid" || true
+  qpid=""
+}
+
+# find_window TITLE: the id of a visible window with exactly that title, waiting up to 15 s.
+find_window() {
+  local id=""
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$qpid" 2>/dev/null || fail "program ended while waiting for \"$1\""
+    sleep 0.1
+  done
+  return 1
+}
+
+shot() { import -window root "$1"; }
+# count_colour PNG COLOUR: the number of pixels of exactly that colour.
+count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
+# left_edge PNG COLOUR: the leftmost x of that colour (the image width when absent).
+left_edge() { convert "$1" -fill black +opaque "$2" -trim -format '%X' info: | tr -d '+'; }
+# pixel PNG X Y: the colour at a point as "r,g,b".
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+# click_twips WINDOW X Y: clicks at a place given in twips inside a window's client area.
+click_twips() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; }
