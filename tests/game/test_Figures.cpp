@@ -31,7 +31,51 @@ const std::array<float, 16> ONE_CELL_PER_COLUMN = {
 };
 const char* const ONE_CELL_PER_COLUMN_PATTERN = "1000010000010000";
 
+// The catalogue: pattern text, then the picture of rows 0..3 ("#" filled).
+struct Catalogue_Figure {
+    const char* pattern;
+    const char* rows[4];
+};
+const Catalogue_Figure CATALOGUE[7] = {
+    {"0000111010000000", {".##.", ".#..", ".#..", "...."}},
+    {"0000011100010000", {"....", ".#..", ".#..", ".##."}},
+    {"0000111100000000", {".#..", ".#..", ".#..", ".#.."}},
+    {"0000010001100010", {"....", ".##.", "..##", "...."}},
+    {"0000001001100100", {"....", "..##", ".##.", "...."}},
+    {"0000001001110000", {"....", "..#.", ".##.", "..#."}},
+    {"0000011001100000", {"....", ".##.", ".##.", "...."}},
+};
+const char* const SUPER_FIGURE = "1001111110011111";
+
+std::string Row_Picture(const FigureArray& arr, int row)
+{
+    std::string text;
+    for (int col = 0; col < 4; ++col)
+        text += arr[size_t(col)][size_t(row)] ? '#' : '.';
+    return text;
+}
+
 } // namespace
+
+TEST(Classic_Pattern, gives_every_figure_and_the_super_figure_the_cells_of_the_catalogue)
+{
+    GameHarness h;
+    for (int n = 0; n < 7; ++n) {
+        ASSERT_EQ(Classic_Pattern(n), std::string(CATALOGUE[n].pattern)) << n;
+        FigureArray arr{};
+        h.game.Initialize_Array_For_Classic(arr, Classic_Pattern(n));
+        for (int row = 0; row < 4; ++row)
+            EXPECT_EQ(Row_Picture(arr, row), CATALOGUE[n].rows[row]) << "figure " << n << " row " << row;
+    }
+    for (int n : {-1, 7, 255})
+        EXPECT_EQ(Classic_Pattern(n), std::string(CATALOGUE[6].pattern)) << n;
+    EXPECT_EQ(std::string(SUPER_PATTERN), SUPER_FIGURE);
+    FigureArray arr{};
+    h.game.Initialize_Array_For_Classic(arr, SUPER_PATTERN);
+    const char* const superRows[4] = {"####", ".#.#", ".#.#", "####"};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(Row_Picture(arr, row), superRows[row]) << "super figure row " << row;
+}
 
 TEST(Choose_Figure, truncates_the_classic_draw_and_clears_the_previous_Quarvex_result)
 {
@@ -106,9 +150,9 @@ TEST(Choose_Figure, turns_an_empty_Quarvex_pattern_into_the_super_figure_without
     Script_Quarvex_Start(h.rnd);
     Script_Quarvex_Cells(h.rnd, {});
     h.rnd.Push({0.77f});
-    EXPECT_EQ(h.game.Choose_Figure(), SUPER_PATTERN);
+    EXPECT_EQ(h.game.Choose_Figure(), SUPER_FIGURE);
     EXPECT_TRUE(h.game.bChosenQuarvex);
-    EXPECT_EQ(h.game.lChosenBonus, SUPER_BONUS);
+    EXPECT_EQ(h.game.lChosenBonus, 250000);
     EXPECT_EQ(h.rnd.draws, 24);
     EXPECT_EQ(h.rnd.Queued(), 1u);
 }

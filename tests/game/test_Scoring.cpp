@@ -12,6 +12,7 @@ namespace {
 const std::string BAR = Classic_Pattern(2);    // box column 1, rows 0..3
 const std::string SQUARE = Classic_Pattern(6); // (1,1) (2,1) (1,2) (2,2)
 const std::string THREE_CELLS = "1000010000100000";
+const std::string SUPER = "1001111110011111";
 const Color BLACK = Rgb(0, 0, 0);
 const Color TALLY_BACK = Rgb(192, 192, 192);
 
@@ -136,12 +137,23 @@ TEST(Quarvex_Gain, leaves_the_bonus_label_empty_before_the_first_Quarvex_figure)
 TEST(Quarvex_Gain, pays_25000_points_for_the_super_figure)
 {
     GameHarness h;
-    h.Falling(SUPER_PATTERN, 9, 27, true, SUPER_BONUS);
+    h.Falling(SUPER, 9, 27, true, 250000);
     h.Next(SQUARE);
     h.game.bDrop = true;
     h.game.tmrDown_Timer();
     EXPECT_EQ(h.game.lScore, 250000 + 2010);
     EXPECT_EQ(h.game.Label_State(Label::SumBonus).Caption, "  Quarvex Bonus : 25000");
+}
+
+TEST(Prepare_Next_Figure, announces_a_Quarvex_figure_with_its_bonus_rounded_not_truncated)
+{
+    const std::pair<int32_t, const char*> rounded[] = {{34567, "3457"}, {49999, "5000"}, {30004, "3000"}};
+    for (const auto& [bonus, shown] : rounded) {
+        GameHarness h;
+        h.Next(THREE_CELLS, true, bonus);
+        h.game.Prepare_Next_Figure(THREE_CELLS);
+        EXPECT_EQ(h.game.Label_State(Label::Firma).Caption, std::string("Quarvex-фигурка Bonus ") + shown);
+    }
 }
 
 TEST(Prepare_Next_Figure, announces_a_Quarvex_figure_with_its_bonus_rounded_half_to_even)
@@ -165,8 +177,8 @@ TEST(Prepare_Next_Figure, announces_the_super_figure_in_blue_with_a_statistics_l
 {
     GameHarness h;
     h.game.Labels[size_t(Label::Score)].Caption = "0";
-    h.Next(SUPER_PATTERN, true, SUPER_BONUS);
-    h.game.Prepare_Next_Figure(SUPER_PATTERN);
+    h.Next(SUPER, true, 250000);
+    h.game.Prepare_Next_Figure(SUPER);
     const LabelState& firma = h.game.Label_State(Label::Firma);
     EXPECT_TRUE(firma.Visible);
     EXPECT_EQ(firma.Caption, "This Is Quarvex Bonus 25000");
@@ -239,24 +251,25 @@ TEST(Level_Counting, raises_the_level_once_for_three_rows_from_5_and_keeps_the_e
     EXPECT_EQ(h.view.statistics.size(), 4u);
 }
 
-TEST(Level_Counting, stops_raising_the_level_at_speed_150)
+TEST(Level_Counting, stops_at_level_10_and_keeps_counting_the_rows_left_down)
 {
     GameHarness h;
-    h.Fill_Row(30);
-    h.Fill_Row(29);
-    h.game.iLevel = 10;
-    h.game.iLevelSpeed = 150;
+    h.game.iLevel = 9;
+    h.game.iLevelSpeed = 135;
     h.game.iLevelLines = 6;
-    h.game.Labels[size_t(Label::Level)].Caption = "Level # 10";
+    const char* remain[] = {"1234567", "123456", "12345", "1234", "123", "12", "1", "1234567", "", ""};
     int16_t lines = 0;
-    h.game.Remove_Full_Lines(h.game.iLevelSpeed, lines);
+    for (const char* text : remain) {
+        h.Fill_Row(30);
+        h.game.Remove_Full_Lines(h.game.iLevelSpeed, lines);
+        EXPECT_EQ(h.game.Label_State(Label::Remain).Caption, text) << "row " << lines;
+    }
     EXPECT_EQ(h.game.iLevel, 10);
     EXPECT_EQ(h.game.iLevelSpeed, 150);
-    EXPECT_EQ(h.game.iLevelLines, 8);
-    EXPECT_EQ(h.game.Label_State(Label::Remain).Caption, "");
+    EXPECT_EQ(h.game.iLevelLines, 9);
     EXPECT_EQ(h.game.Label_State(Label::Level).Caption, "Level # 10");
-    EXPECT_TRUE(h.view.statistics.empty());
-    EXPECT_FALSE(h.game.tmrLevelEnabled);
+    EXPECT_EQ(h.view.statistics.size(), 4u) << "one level-up, to level 10";
+    EXPECT_EQ(Count_Line(h.view, "Welcome to the Level # 10"), 1);
 }
 
 TEST(Level_Counting, writes_the_rows_still_to_remove_as_digits)

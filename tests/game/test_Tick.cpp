@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "support/GameHarness.h"
 
@@ -22,6 +23,21 @@ int Ticks_Until_Landing(GameHarness& h, int limit = 10000)
             return n;
     }
     return -1;
+}
+
+// Pattern of queue entry e (3..5) as the future picture shows it: "1" where the box
+// over a cell's centre is white.
+std::string Future_Shown(const RecordingCanvas& future, int e)
+{
+    const double k = 1.0 / 1.3;
+    std::string p;
+    for (int col = 1; col <= 4; ++col)
+        for (int row = 1; row <= 4; ++row) {
+            const CanvasCall* box =
+                future.Top_Box_At(k * ((e - 3) * 1200 + 250 * col + 125) - 50, k * (250 * row + 125) - 100);
+            p += box && box->color == Rgb(255, 255, 255) ? '1' : '0';
+        }
+    return p;
 }
 
 } // namespace
@@ -94,10 +110,13 @@ TEST(tmrDown_Timer, sets_up_the_next_figure_at_column_9_row_0_after_a_landing)
 {
     GameHarness h;
     h.Falling(SQUARE, 6, 28);
-    h.Next(BAR);
+    h.Next(BAR, true, 40000);
     h.game.arrQueue[3] = FigureRecord{Classic_Pattern(0), 0, false};
-    h.game.bDrop = true;
+    h.game.Prepare_Next_Figure(BAR);
     h.game.iTicks = 40;
+    h.game.cmdDown_MouseDown();
+    ASSERT_TRUE(h.game.Label_State(Label::Firma).Visible);
+    ASSERT_NE(h.game.ButtonBackColor[size_t(Button::Down)], h.game.lBtnColor);
     h.game.tmrDown_Timer();
     EXPECT_TRUE(h.game.arrBoard[7][29] && h.game.arrBoard[8][30]);
     EXPECT_EQ(h.game.btX, 9);
@@ -110,6 +129,45 @@ TEST(tmrDown_Timer, sets_up_the_next_figure_at_column_9_row_0_after_a_landing)
     EXPECT_EQ(h.game.iFigureNo, 1);
     EXPECT_EQ(h.game.ButtonBackColor[size_t(Button::Down)], h.game.lBtnColor);
     EXPECT_FALSE(h.game.Label_State(Label::Firma).Visible);
+}
+
+TEST(tmrDown_Timer, redraws_the_future_picture_from_the_shifted_queue_at_a_landing)
+{
+    GameHarness h;
+    h.Falling(SQUARE, 9, 28);
+    h.Next(SQUARE);
+    const char* const queued[] = {"0000111100000000", "0000010001100010", "1000000000000001"};
+    for (int i = 0; i < 3; ++i)
+        h.game.arrQueue[size_t(3 + i)].Pattern = queued[i];
+    h.game.bDrop = true;
+    h.rnd.Push({0.0f, 0.0f, 0.9f, 0.0f}); // landing sound, stir, figure 6, no Quarvex figure
+    h.game.tmrDown_Timer();
+    ASSERT_EQ(h.future.Clears(), 1);
+    EXPECT_EQ(Future_Shown(h.future, 3), queued[1]);
+    EXPECT_EQ(Future_Shown(h.future, 4), queued[2]);
+    EXPECT_EQ(Future_Shown(h.future, 5), "0000011001100000");
+}
+
+TEST(tmrDown_Timer, pays_no_time_bonus_for_a_figure_landing_after_201_ticks)
+{
+    // Ticks until the landing tick, and the time points the figure earns.
+    const std::pair<int, int> cases[] = {{200, 1}, {201, 0}, {202, 0}, {350, 0}};
+    for (const auto& [ticks, points] : cases) {
+        GameHarness h;
+        h.Falling(SQUARE, 9, 0);
+        h.Next(SQUARE);
+        h.game.lTimeBonusSum = 500;
+        for (int t = 1; t < ticks; ++t)
+            h.game.tmrDown_Timer();
+        h.game.btY = 28; // resting on the floor, its next fall step due
+        h.game.iTicks = 149;
+        h.game.iCells = 8;
+        h.game.tmrDown_Timer();
+        ASSERT_EQ(h.view.statistics.size(), 1u) << ticks;
+        EXPECT_EQ(h.game.lScore, 10 * points + 32) << ticks;
+        EXPECT_EQ(h.game.lTimeBonusSum, 500 + points) << ticks;
+        EXPECT_EQ(h.game.Label_State(Label::TotalScore).Caption, std::to_string(500 + points)) << ticks;
+    }
 }
 
 TEST(tmrDown_Timer, books_the_landing_line_and_the_place_before_the_game_summary)

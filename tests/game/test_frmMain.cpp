@@ -146,6 +146,28 @@ TEST_F(frmMain, tmrDown_drop_and_ticks_until_landing_show_the_score_and_log_the_
     EXPECT_TRUE(frm->cmdDown->isEnabled());
 }
 
+TEST_F(frmMain, tmrLevel_and_tmrMigCountLines_blink_every_100_and_250_ms_after_a_level_up)
+{
+    qv::GameCore& g = frm->game;
+    g.arrBoard = {};
+    for (int col = 4; col <= 18; ++col)
+        g.arrBoard[size_t(col)][30] = col != 10 && col != 11;
+    g.arrFig = {};
+    g.arrFig[1][1] = g.arrFig[2][1] = g.arrFig[1][2] = g.arrFig[2][2] = true;
+    g.btX = 9;
+    g.btY = 28;
+    g.bDrop = true;
+    g.iLevelLines = 6;
+    ASSERT_FALSE(frm->tmrLevel.isActive());
+    ASSERT_FALSE(frm->tmrMigCountLines.isActive());
+    g.tmrDown_Timer();
+    ASSERT_EQ(g.iLevel, 1);
+    EXPECT_TRUE(frm->tmrLevel.isActive());
+    EXPECT_EQ(frm->tmrLevel.interval(), 100);
+    EXPECT_TRUE(frm->tmrMigCountLines.isActive());
+    EXPECT_EQ(frm->tmrMigCountLines.interval(), 250);
+}
+
 TEST_F(frmMain, tmrDown_running_timer_advances_the_time_bonus)
 {
     QEventLoop loop;
