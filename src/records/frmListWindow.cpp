@@ -8,6 +8,13 @@ frmListWindow::frmListWindow(const QString& caption, int clientWidth, int client
     : frmSideWindow(caption, clientWidth, clientHeight, parent)
 {
     list_ = New_List();
+    // Lines are shown whole; one wider than the list scrolls sideways. Items of one size
+    // would take the first line's width for all of them and cut the longer ones.
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setWordWrap(false);
+    list_->setUniformItemSizes(false);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     Set_Back_Color(back_);
 }
 
