@@ -8,6 +8,11 @@ frmListWindow::frmListWindow(const QString& caption, int clientWidth, int client
     : frmSideWindow(caption, clientWidth, clientHeight, parent)
 {
     list_ = New_List();
+    // Lines are shown whole, never cut with an ellipsis; one wider than the list scrolls sideways.
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setWordWrap(false);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     Set_Back_Color(back_);
 }
 

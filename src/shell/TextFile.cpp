@@ -35,6 +35,26 @@ int Sync_File(int fd) { return ::fsync(fd); }
 int Close_File(int fd) { return ::close(fd); }
 #endif
 
+// The replaced file's mode and owner carried over to its successor; a refusal of the
+// system (another user's file, a file system without owners) is not an error.
+void Keep_Mode_And_Owner(int fd, const fs::path& old)
+{
+#ifdef _WIN32
+    (void)fd;
+    (void)old;
+#else
+    struct stat st {};
+    if (::stat(old.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), st.st_gid);
+    (void)::fchmod(fd, st.st_mode & 07777);
+#endif
+}
+
+const File_Access SYSTEM_ACCESS{};
+const File_Access* g_access = &SYSTEM_ACCESS;
+
 // Windows-1251 code points of the bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F.
 constexpr char16_t CP1251_HIGH[64] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -89,7 +109,7 @@ std::string Clean_Line(std::string raw)
 bool Read_All(const fs::path& file, std::string& data)
 {
     std::error_code ec;
-    if (fs::is_directory(file, ec))
+    if (fs::is_directory(file, ec) || (fs::exists(file, ec) && !g_access->May_Read(file)))
         return false;
     const int fd = Open_File(file, O_RDONLY, 0);
     if (fd < 0)
@@ -157,6 +177,33 @@ void Sync_Folder(const fs::path& file)
 
 } // namespace
 
+bool File_Access::May_Read(const fs::path&) const { return true; }
+
+bool File_Access::May_Replace(const fs::path& file) const
+{
+#ifdef _WIN32
+    return ::_waccess(file.c_str(), 2) == 0;
+#else
+    return ::access(file.c_str(), W_OK) == 0;
+#endif
+}
+
+void Set_File_Access(const File_Access* access) { g_access = access ? access : &SYSTEM_ACCESS; }
+
+fs::path Resolve_Links(const fs::path& file)
+{
+    fs::path p = file;
+    std::error_code ec;
+    // 40 links deep is where the system itself gives up on a path.
+    for (int depth = 0; depth < 40 && fs::is_symlink(p, ec); ++depth) {
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec)
+            break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p;
+}
+
 bool Read_Text_Lines(const fs::path& file, std::vector<std::string>& lines)
 {
     lines.clear();
@@ -165,12 +212,12 @@ bool Read_Text_Lines(const fs::path& file, std::vector<std::string>& lines)
         return false;
     size_t start = data.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start < data.size()) {
-        size_t end = data.find('\n', start);
-        const size_t next = (end == std::string::npos) ? data.size() : end + 1;
+        size_t end = data.find_first_of("\r\n", start);
+        size_t next = data.size();
         if (end == std::string::npos)
             end = data.size();
-        if (end > start && data[end - 1] == '\r')
-            --end;
+        else
+            next = end + (data.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         lines.push_back(Clean_Line(data.substr(start, end - start)));
         start = next;
     }
@@ -184,25 +231,27 @@ bool Write_Text_Lines(const fs::path& file, const std::vector<std::string>& line
         data += line;
         data += "\r\n";
     }
+    // A link stays a link: the file it names is replaced, in that file's own folder.
+    const fs::path target = Resolve_Links(file);
+    std::error_code ec;
+    if (fs::exists(target, ec) && !g_access->May_Replace(target))
+        return false;
     fs::path temp;
-    const int fd = Create_Temp(file, temp);
+    const int fd = Create_Temp(target, temp);
     if (fd < 0)
         return false;
+    Keep_Mode_And_Owner(fd, target);
     bool ok = Write_All(fd, data) && Sync_File(fd) == 0;
     ok = (Close_File(fd) == 0) && ok;
-    std::error_code ec;
     if (ok) {
-        const fs::file_status old = fs::status(file, ec);
-        if (fs::is_regular_file(old))
-            fs::permissions(temp, old.permissions(), ec);
-        fs::rename(temp, file, ec);
+        fs::rename(temp, target, ec);
         ok = !ec;
     }
     if (!ok) {
         fs::remove(temp, ec);
         return false;
     }
-    Sync_Folder(file);
+    Sync_Folder(target);
     return true;
 }
 

@@ -4,16 +4,34 @@
 #include <vector>
 
 // Text files of Quarvex: lines ending in CR LF, written atomically; read back
-// with CR LF or LF, where text that is not valid UTF-8 is taken as Windows-1251.
+// with CR LF, LF or a lone CR, where text that is not valid UTF-8 is taken as Windows-1251.
 namespace qv {
 
 constexpr size_t MAX_LINE = 1000;
 
+// Access checks of the file layer. The default asks the system; tests install their
+// own to act out files the system refuses (permissions do not bite for root).
+class File_Access {
+public:
+    virtual ~File_Access() = default;
+    // False when the existing file may not be read.
+    virtual bool May_Read(const std::filesystem::path& file) const;
+    // False when the existing file is write-protected and must not be replaced.
+    virtual bool May_Replace(const std::filesystem::path& file) const;
+};
+// Installs `access` for every later read and write; nullptr restores the system's checks.
+void Set_File_Access(const File_Access* access);
+
+// The file that `file` finally names once symbolic links are followed (it may not exist).
+std::filesystem::path Resolve_Links(const std::filesystem::path& file);
+
 // Reads the file's lines (UTF-8). False when the file cannot be opened or read.
 // NUL bytes are dropped and a line is cut to MAX_LINE characters.
 bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>& lines);
-// Writes each line followed by CR LF through a temporary file and a rename.
-// False when anything fails; the previous file is then left as it was.
+// Writes each line followed by CR LF through a temporary file and a rename in the
+// folder of the file a link points to, keeping the replaced file's mode and owner
+// where the system allows. False when anything fails or the existing file is
+// write-protected; the previous file is then left as it was.
 bool Write_Text_Lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 bool Is_Valid_Utf8(const std::string& text);

@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <exception>
 
 #include "game/QtPicture.h"
@@ -11,6 +12,7 @@
 #include "records/frmGameOver.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "shell/QtMainMod.h"
 
 namespace qv {
 
@@ -27,7 +29,15 @@ template <typename Step> void Skip_On_Error(Step step)
 
 } // namespace
 
-void frmMain::Form_Load() { game.Form_Load(chkPause->isChecked()); }
+void frmMain::Form_Load()
+{
+    // An installed copy keeps its table in the per-user folder; a table shipped in (or left
+    // by an older copy in) the program folder starts it.
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (dataFolder_ == user && dataFolder_ != Program_Folder())
+        game.objRecords.Set_Seed_File((Program_Folder() + "/" + clsRecords::FILE_NAME).toStdString());
+    game.Form_Load(chkPause->isChecked());
+}
 
 void frmMain::Application_Init() { Init_Application(); }
 
@@ -89,9 +99,10 @@ void frmMain::Finish_Game(int32_t score)
     Skip_On_Error([&] {
         game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
     });
-    Skip_On_Error([&] { game.Fill_Records_List(); });
-    // An unwritable file leaves the previous one intact; the game goes on regardless.
+    // The write merges what another copy stored meanwhile, so the list is filled after it. An
+    // unwritable, unreadable or locked file is left intact; the game goes on regardless.
     Skip_On_Error([&] { (void)game.objRecords.Write_Records(); });
+    Skip_On_Error([&] { game.Fill_Records_List(); });
     bool again = false;
     Skip_On_Error([&] { again = frmGameOver::Ask(this); });
     if (!again || closing_) {

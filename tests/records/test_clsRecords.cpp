@@ -4,7 +4,10 @@
 #include <csignal>
 #include <fstream>
 #include <random>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "records/clsRecords.h"
 #include "shell/TextFile.h"
@@ -54,6 +57,14 @@ std::function<bool(std::string&)> Answer(const std::string& name, int* asked = n
 
 bool Cancel(std::string&) { return false; }
 
+// Refuses to read one file, as the system does for a file without read permission (root reads all).
+struct Unreadable_File : qv::File_Access {
+    fs::path file;
+    explicit Unreadable_File(fs::path f) : file(std::move(f)) { qv::Set_File_Access(this); }
+    ~Unreadable_File() override { qv::Set_File_Access(nullptr); }
+    bool May_Read(const fs::path& f) const override { return f != file; }
+};
+
 } // namespace
 
 class Read_Records : public RecordsFile {};
@@ -92,14 +103,54 @@ TEST_F(Read_Records, unwritable_folder_or_unreadable_file_leaves_the_default_in_
     EXPECT_TRUE(fs::is_directory(dir / "taken"));
 }
 
-TEST_F(Read_Records, damaged_lines_read_to_paired_entries)
+TEST_F(Read_Records, damaged_lines_read_to_paired_entries_and_an_empty_score_line_reads_as_0)
 {
-    Put("Ann\r\n12abc\r\nBob\nabc\n\xC2\xE0\xF1\xFF\r\n 1.5.3\r\nLonely\r\n\r\n");
+    Put("Ann\r\n12abc\r\nBob\nabc\n\xC2\xE0\xF1\xFF\r\n 1.5.3\r\nEve\r\n\r\n");
     rec.colRecordNames = {"stale"};
     rec.colRecordScores = {1};
     rec.Read_Records();
-    EXPECT_EQ(rec.colRecordNames, (Lines{"Ann", "Bob", "Вася"}));
-    EXPECT_EQ(rec.colRecordScores, (std::vector<double>{12, 0, 1.5}));
+    EXPECT_EQ(rec.colRecordNames, (Lines{"Ann", "Bob", "Вася", "Eve"}));
+    EXPECT_EQ(rec.colRecordScores, (std::vector<double>{12, 0, 1.5, 0}));
+
+    Put("Ann\r\n 500 \r\nBob\r\n\r\nLonely\r\n");
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, (Lines{"Ann", "Bob"}));
+    EXPECT_EQ(rec.colRecordScores, (std::vector<double>{500, 0}));
+
+    Put("Ann\r\n 500 \r\n\r\n\r\n\r\n");
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, Lines{"Ann"});
+}
+
+TEST_F(Read_Records, a_file_with_cr_only_line_ends_reads_whole)
+{
+    Put("Ann\r 500 \rBob\r 7 \r");
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, (Lines{"Ann", "Bob"}));
+    EXPECT_EQ(rec.colRecordScores, (std::vector<double>{500, 7}));
+}
+
+TEST_F(Read_Records, a_missing_file_starts_from_the_seed_table_and_an_existing_one_keeps_its_own)
+{
+    fs::create_directory(dir / "program");
+    const fs::path seed = dir / "program" / qv::clsRecords::FILE_NAME;
+    std::ofstream(seed, std::ios::binary) << "\xC2\xE0\xF1\xFF\r\n 700 \r\nAnn\r\n 40 \r\n";
+    rec.Set_Seed_File(seed);
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, (Lines{"Вася", "Ann"}));
+    EXPECT_EQ(rec.colRecordScores, (std::vector<double>{700, 40}));
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, (Lines{"Вася", "Ann"}));
+    EXPECT_TRUE(fs::exists(rec.File()));
+
+    Put("Bob\r\n 5 \r\n");
+    rec.Read_Records();
+    EXPECT_EQ(rec.colRecordNames, Lines{"Bob"});
+
+    fs::remove(rec.File());
+    rec.Set_Seed_File(dir / "program" / "none.txt");
+    rec.Read_Records();
+    EXPECT_EQ(Get(), "Pelko\r\n0\r\n");
 }
 
 TEST_F(Read_Records, binary_junk_and_long_lines_read_to_a_paired_table)
@@ -146,8 +197,7 @@ TEST_F(Write_Records, a_failed_write_returns_false_and_keeps_the_previous_file)
     Put_Table(3);
     const std::string before = Get();
     rec.Read_Records();
-    rec.colRecordNames.assign(99, std::string(900, 'x'));
-    rec.colRecordScores.assign(99, 5);
+    rec.Insert_Record(5000, Answer(std::string(9000, 'x')));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit small = old;
@@ -275,4 +325,91 @@ TEST_F(Insert_Record, short_table_appends_the_lowest_score_and_a_long_file_loses
     EXPECT_EQ(rec.colRecordNames[0], "Top");
     EXPECT_EQ(rec.colRecordNames[98], "P98");
     EXPECT_EQ(rec.colRecordNames[99], "P100");
+}
+
+TEST_F(Write_Records, an_unreadable_existing_file_keeps_its_bytes_and_no_name_is_asked)
+{
+    Put("Ann\r\n 500 \r\n");
+    const Unreadable_File refused(rec.File());
+    for (const bool named : {true, false}) {
+        int asked = 0;
+        rec.Read_Records();
+        EXPECT_TRUE(rec.Unreadable());
+        rec.Insert_Record(900, named ? Answer("Bob", &asked) : [&asked](std::string&) { return ++asked, false; });
+        EXPECT_FALSE(rec.Write_Records());
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(Get(), "Ann\r\n 500 \r\n");
+    }
+}
+
+TEST_F(Write_Records, a_file_that_turns_unreadable_before_the_write_keeps_its_bytes)
+{
+    Put("Ann\r\n 500 \r\n");
+    rec.Read_Records();
+    rec.Insert_Record(900, Answer("Bob"));
+    const Unreadable_File refused(rec.File());
+    EXPECT_FALSE(rec.Write_Records());
+    EXPECT_EQ(Get(), "Ann\r\n 500 \r\n");
+}
+
+TEST_F(Write_Records, an_entry_another_copy_stored_meanwhile_is_kept_in_ranked_order)
+{
+    Put_Table(3);
+    rec.Read_Records();
+    // The other copy stores its result while this one waits in the name dialog.
+    rec.Insert_Record(975, [this](std::string& name) {
+        qv::clsRecords other;
+        other.Set_File(rec.File());
+        other.Read_Records();
+        other.Insert_Record(985, Answer("Other"));
+        EXPECT_TRUE(other.Write_Records());
+        name = "Me";
+        return true;
+    });
+    ASSERT_TRUE(rec.Write_Records());
+    EXPECT_EQ(Get(), "P1\r\n 990 \r\nOther\r\n 985 \r\nP2\r\n 980 \r\nMe\r\n 975 \r\nP3\r\n 970 \r\n");
+    EXPECT_EQ(rec.colRecordNames, (Lines{"P1", "Other", "P2", "Me", "P3"}));
+}
+
+TEST_F(Write_Records, merging_with_another_copys_entry_keeps_the_table_at_99)
+{
+    Put_Table(99);
+    rec.Read_Records();
+    rec.Insert_Record(505, [this](std::string& name) {
+        qv::clsRecords other;
+        other.Set_File(rec.File());
+        other.Read_Records();
+        other.Insert_Record(995, Answer("Other"));
+        EXPECT_TRUE(other.Write_Records());
+        name = "Me";
+        return true;
+    });
+    ASSERT_TRUE(rec.Write_Records());
+    qv::clsRecords back;
+    back.Set_File(rec.File());
+    back.Read_Records();
+    ASSERT_EQ(back.colRecordNames.size(), 99u);
+    EXPECT_EQ(back.colRecordNames[0], "Other");
+    EXPECT_EQ(back.colRecordNames[49], "P49");
+    EXPECT_EQ(back.colRecordNames[50], "Me");
+    EXPECT_EQ(back.colRecordNames[51], "P50");
+    EXPECT_EQ(back.colRecordNames[98], "P97");
+    EXPECT_TRUE(std::is_sorted(back.colRecordScores.rbegin(), back.colRecordScores.rend()));
+}
+
+TEST_F(Write_Records, a_lock_held_by_another_copy_makes_the_write_give_up_without_touching_the_file)
+{
+    Put_Table(3);
+    const std::string before = Get();
+    rec.Read_Records();
+    rec.Insert_Record(2000, Answer("Me"));
+    rec.Set_Lock_Wait(std::chrono::milliseconds(60));
+    const int other = ::open((dir / "QuarvexFathers.txt.lock").c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(rec.Write_Records());
+    EXPECT_EQ(Get(), before);
+    ::close(other);
+    ASSERT_TRUE(rec.Write_Records());
+    EXPECT_EQ(Get().substr(0, 10), "Me\r\n 2000 ");
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "game/QtPicture.h"
@@ -262,4 +263,18 @@ TEST(frmFuture, picture_uses_the_twip_scale_takes_no_focus_and_keeps_the_back_in
     pic->OutlineBox(150, 150, 750, 750, Rgb(255, 255, 255));
     EXPECT_EQ(pic->Image().pixel(10, 10) & 0xFFFFFF, Rgb(255, 255, 255));
     EXPECT_EQ(pic->Image().pixel(30, 30) & 0xFFFFFF, Rgb(5, 60, 40));
+}
+
+TEST(frmQuarvexFathers, a_line_wider_than_the_list_is_shown_whole_and_scrolls_sideways)
+{
+    frmQuarvexFathers rec;
+    const std::string wide = "2. " + std::string(60, 'W') + " 1234";
+    rec.Set_Lines({"1. Ann            500", wide});
+    rec.show();
+    QApplication::processEvents();
+    QListWidget* list = rec.lstTable;
+    const int needed = list->fontMetrics().horizontalAdvance(QString::fromStdString(wide));
+    EXPECT_GE(list->visualItemRect(list->item(1)).width(), needed);
+    EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/TextFile.h"
 
@@ -46,11 +48,24 @@ std::vector<std::string> Lines_Of(const std::string& bytes)
 
 using Lines = std::vector<std::string>;
 
+// Refuses to replace one file, as the system does for a write-protected file (root ignores the mode).
+struct Protected_File : qv::File_Access {
+    fs::path file;
+    explicit Protected_File(fs::path f) : file(std::move(f)) { qv::Set_File_Access(this); }
+    ~Protected_File() override { qv::Set_File_Access(nullptr); }
+    bool May_Replace(const fs::path& f) const override
+    {
+        return !fs::equivalent(f, file) && File_Access::May_Replace(f);
+    }
+};
+
 } // namespace
 
-TEST(Read_Text_Lines, splits_crlf_and_lf_lines_and_keeps_an_unterminated_last_line)
+TEST(Read_Text_Lines, splits_crlf_lf_and_lone_cr_lines_and_keeps_an_unterminated_last_line)
 {
     EXPECT_EQ(Lines_Of("a\r\nb\nc"), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Lines_Of("Ann\r 500 \rBob\r 7 \r"), (Lines{"Ann", " 500 ", "Bob", " 7 "}));
+    EXPECT_EQ(Lines_Of("a\r\r\nb\n\rc"), (Lines{"a", "", "b", "", "c"}));
     EXPECT_EQ(Lines_Of("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
     EXPECT_EQ(Lines_Of("x\n"), (Lines{"x"}));
     EXPECT_EQ(Lines_Of(""), Lines{});
@@ -102,10 +117,49 @@ TEST(Write_Text_Lines, ends_every_line_with_crlf_and_replaces_the_file_without_l
     TempFolder t;
     t.Put("f.txt", "old content that is longer\r\n");
     fs::permissions(t.dir / "f.txt", fs::perms(0640));
+    // Only root may hand a file to another owner; anyone may keep their own.
+    const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
+    const gid_t group = geteuid() == 0 ? 4321 : getegid();
+    ASSERT_EQ(::chown((t.dir / "f.txt").c_str(), owner, group), 0);
     ASSERT_TRUE(qv::Write_Text_Lines(t.dir / "f.txt", {"Вася", "", " 5 "}));
     EXPECT_EQ(t.Get("f.txt"), "Вася\r\n\r\n 5 \r\n");
     EXPECT_EQ(t.Count(), 1u);
     EXPECT_EQ(fs::status(t.dir / "f.txt").permissions(), fs::perms(0640));
+    struct stat st {};
+    ASSERT_EQ(::stat((t.dir / "f.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
+}
+
+TEST(Write_Text_Lines, a_write_protected_file_keeps_its_bytes_and_the_write_fails)
+{
+    TempFolder t;
+    t.Put("f.txt", "Pelko\r\n 10 \r\n");
+    fs::permissions(t.dir / "f.txt", fs::perms(0444));
+    const Protected_File refused(t.dir / "f.txt");
+    EXPECT_FALSE(qv::Write_Text_Lines(t.dir / "f.txt", {"Ann", " 500 "}));
+    EXPECT_EQ(t.Get("f.txt"), "Pelko\r\n 10 \r\n");
+    EXPECT_EQ(t.Count(), 1u);
+}
+
+TEST(Write_Text_Lines, a_linked_file_is_replaced_in_its_own_folder_and_the_link_stays)
+{
+    TempFolder t;
+    fs::create_directory(t.dir / "real");
+    t.Put("real/f.txt", "Pelko\r\n 10 \r\n");
+    fs::create_symlink("real/f.txt", t.dir / "f.txt");
+    fs::create_symlink(t.dir / "f.txt", t.dir / "g.txt");
+    ASSERT_TRUE(qv::Write_Text_Lines(t.dir / "g.txt", {"Ann", " 500 "}));
+    EXPECT_TRUE(fs::is_symlink(t.dir / "f.txt"));
+    EXPECT_TRUE(fs::is_symlink(t.dir / "g.txt"));
+    EXPECT_EQ(t.Get("real/f.txt"), "Ann\r\n 500 \r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.dir / "real"), {}), 1);
+    EXPECT_EQ(t.Count(), 3u);
+
+    fs::create_symlink("real/new.txt", t.dir / "dangling.txt");
+    ASSERT_TRUE(qv::Write_Text_Lines(t.dir / "dangling.txt", {"Bob"}));
+    EXPECT_TRUE(fs::is_symlink(t.dir / "dangling.txt"));
+    EXPECT_EQ(t.Get("real/new.txt"), "Bob\r\n");
 }
 
 TEST(Write_Text_Lines, fails_when_the_folder_cannot_hold_the_file)
