@@ -235,7 +235,7 @@ TEST_F(Save_Settings, round_trip_keeps_every_value_and_writes_full_paths)
 {
     Settings().Load_Settings(target);
     target.left[0] = 1200.5f;
-    target.top[1] = 3.25f;
+    target.top[1] = 3.1f;
     target.settings.SpeedChange = -300;
     target.settings.iFantom = 2;
     target.settings.MP3Loop = false;
@@ -245,7 +245,7 @@ TEST_F(Save_Settings, round_trip_keeps_every_value_and_writes_full_paths)
     ASSERT_EQ(saved.size(), 66u);
     EXPECT_EQ(target.log.back(), "restore");
     EXPECT_EQ(saved[0], " 1200.5 ");
-    EXPECT_EQ(saved[4], " 3.25 ");
+    EXPECT_EQ(saved[4], " 3.1 ");
     EXPECT_EQ(saved[20], Channel_Default("left1.WAV"));
     EXPECT_EQ(saved[16], (program / "Sound" / "slowrays.wav").string());
 
@@ -309,17 +309,27 @@ TEST_F(Save_Settings, an_unwritable_place_reports_failure_and_changes_nothing)
     EXPECT_EQ(Bytes(root / "blocker"), "x");
 }
 
-TEST_F(Load_Settings, a_program_folder_that_cannot_hold_the_file_falls_back_to_the_user_folder)
+TEST_F(Load_Settings, a_settings_name_taken_by_no_readable_file_is_left_alone_for_the_user_folder)
 {
-    fs::create_directory(file);  // exists, but is no file: left alone
-    SettingsFile settings = Settings();
-    settings.Load_Settings(target);
-    EXPECT_TRUE(fs::is_directory(file));
-    EXPECT_EQ(settings.File(), user / "QrvxOFFICE7.ini");
-    EXPECT_EQ(Lines(user / "QrvxOFFICE7.ini"), DEFAULT_FILE);
-    target.settings.iFantom = 0;
-    ASSERT_TRUE(settings.Save_Settings(target));
-    EXPECT_EQ(Lines(user / "QrvxOFFICE7.ini")[64], " 0 ");
+    for (const bool link : {false, true}) {
+        SCOPED_TRACE(link ? "dangling link" : "folder");
+        fs::remove_all(file);
+        fs::remove_all(user);
+        if (link)
+            fs::create_symlink(root / "nowhere.ini", file);
+        else
+            fs::create_directory(file);
+        SettingsFile settings = Settings();
+        target = RecordingTarget{};
+        settings.Load_Settings(target);
+        EXPECT_EQ(fs::symlink_status(file).type(), link ? fs::file_type::symlink : fs::file_type::directory);
+        EXPECT_FALSE(fs::exists(root / "nowhere.ini"));
+        EXPECT_EQ(settings.File(), user / "QrvxOFFICE7.ini");
+        EXPECT_EQ(Lines(user / "QrvxOFFICE7.ini"), DEFAULT_FILE);
+        target.settings.iFantom = 0;
+        ASSERT_TRUE(settings.Save_Settings(target));
+        EXPECT_EQ(Lines(user / "QrvxOFFICE7.ini")[64], " 0 ");
+    }
 }
 
 TEST_F(Load_Settings, default_sound_paths_find_the_sound_folder_whatever_its_letter_case)
@@ -375,11 +385,12 @@ TEST_F(Damaged_Settings, each_kind_of_bad_line_falls_back_to_defaults)
     }
 }
 
-TEST_F(Damaged_Settings, lenient_records_position_reads_the_leading_number)
+TEST_F(Damaged_Settings, lenient_records_position_reads_the_leading_number_and_strict_ones_take_exponents)
 {
-    Load(With(With(DEFAULT_FILE, 4, " 7310x "), 5, "abc"));
+    Load(With(With(With(DEFAULT_FILE, 4, " 7310x "), 5, "abc"), 7, " 7.31e3 "));
     EXPECT_EQ(target.left[1], 7310);
     EXPECT_EQ(target.top[1], 0);
+    EXPECT_EQ(target.left[2], 7310);
     EXPECT_EQ(Lines(file)[3], " 7310x ");
 }
 
@@ -430,8 +441,10 @@ TEST_F(Damaged_Settings, ten_megabytes_after_the_settings_are_never_read)
     Settings().Load_Settings(target);
     EXPECT_EQ(target.settings.iFantom, 2);
     EXPECT_EQ(fs::file_size(file), bytes.size());
-
     std::vector<std::string> head;
+    ASSERT_TRUE(qv::Read_Head_Lines(file, 66, head));
+    EXPECT_EQ(head.size(), 66u);
+
     Put_Bytes(file, std::string(10 << 20, 'x') + "\nTrue\n");
     ASSERT_TRUE(qv::Read_Head_Lines(file, 66, head));
     EXPECT_EQ(head, (std::vector<std::string>{std::string(qv::MAX_LINE, 'x'), "True"}));
