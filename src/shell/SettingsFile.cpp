@@ -358,13 +358,13 @@ void SettingsFile::Load_Settings(ISettingsTarget& t)
     s.bDrawSetka = r.Boolean(d.settings.bDrawSetka);
 }
 
-bool SettingsFile::Open_Lines(std::vector<std::string>& lines)
+void SettingsFile::Open_Lines(std::vector<std::string>& lines)
 {
     for (const fs::path& folder : folders_) {
         const fs::path file = folder / name_;
         if (Read_Head_Lines(file, MAX_LINES, lines)) {
             file_ = file;
-            return true;
+            return;
         }
         // A file that exists but cannot be read is left alone for the player to rescue.
         std::error_code ec;
@@ -375,12 +375,11 @@ bool SettingsFile::Open_Lines(std::vector<std::string>& lines)
             file_ = file;
             if (!Read_Head_Lines(file, MAX_LINES, lines))
                 lines = Default_Lines();
-            return true;
+            return;
         }
     }
     file_.clear();
     lines = Default_Lines();
-    return false;
 }
 
 bool SettingsFile::Save_Settings(ISettingsTarget& t)

@@ -104,7 +104,7 @@ public:
     std::string Program_File(const std::string& relative) const;
 
 private:
-    bool Open_Lines(std::vector<std::string>& lines);
+    void Open_Lines(std::vector<std::string>& lines);
     bool Write_Somewhere(const std::vector<std::string>& lines);
 
     std::filesystem::path program_;
