@@ -159,6 +159,7 @@ TEST_F(Load_Settings, reads_lenient_forms_rounds_halves_to_even_and_takes_words_
     lines[4] = "abc";
     lines[6] = " 7.31e3 ";  // statistics window: strict, exponent allowed
     lines[14] = "FALSE";
+    lines[15] = "anything";  // the marker line is not looked at
     lines[17] = " 0 ";
     lines[21] = "tRuE";
     lines[65] = "-3";
