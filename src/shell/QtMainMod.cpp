@@ -58,7 +58,7 @@ void Register_Fonts()
 
 int Main(QApplication& app)
 {
-    Start_Sound_Device();
+    Start_Sound_Device((Program_Folder() + "/alsoft.conf").toStdString());
     auto* splash = new frmSplash;
     splash->show();
     splash->repaint();

@@ -5,6 +5,9 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "sound/AlWave.h"
 #include "sound/DirectSound.h"
 #include "sound/SoundMath.h"
@@ -215,9 +218,24 @@ int AlDevice::Refresh() const
     return refresh;
 }
 
-void Start_Sound_Device(const char* name)
+double AlDevice::Source_Latency() const
+{
+    if (!alIsExtensionPresent("AL_SOFT_source_latency"))
+        return 0.0;
+    ALuint source = 0;
+    alGenSources(1, &source);
+    ALdouble offsetAndLatency[2] = {0.0, 0.0};
+    alGetSourcedvSOFT(source, AL_SEC_OFFSET_LATENCY_SOFT, offsetAndLatency);
+    alDeleteSources(1, &source);
+    alGetError();
+    return offsetAndLatency[1];
+}
+
+void Start_Sound_Device(const std::string& config, const char* name)
 {
     Stop_Sound_Device();
+    if (!config.empty() && !std::getenv("ALSOFT_CONF") && std::filesystem::exists(config))
+        setenv("ALSOFT_CONF", config.c_str(), 0);
     g_program_device = AlDevice::Open(name);
     Set_Sound_Device(g_program_device.get());
 }

@@ -28,6 +28,8 @@ public:
     void Render(float* out, int frames);
     // Mixing updates per second the device runs at.
     int Refresh() const;
+    // Output latency in seconds that OpenAL reports for a source on this device.
+    double Source_Latency() const;
 
 private:
     AlDevice(ALCdevice* device, ALCcontext* context, bool loopback);
@@ -39,8 +41,9 @@ private:
 };
 
 // Opens the default output device and makes it the program's sound device; without
-// one the program stays silent. Kept until Stop_Sound_Device.
-void Start_Sound_Device(const char* name = nullptr);
+// one the program stays silent. Kept until Stop_Sound_Device. `config` is an OpenAL
+// settings file (the mixing period) used unless the environment names one already.
+void Start_Sound_Device(const std::string& config = std::string(), const char* name = nullptr);
 void Stop_Sound_Device();
 
 } // namespace qv
