@@ -137,8 +137,8 @@ std::vector<Samples> Ambient(int seconds)
         double phaseL, phaseR;
     };
     const Partial partials[] = {
-        {2080, 0.30, 1, 0.0, 2.0}, {2083, 0.22, 2, 1.0, 4.0}, {3120, 0.20, 1, 2.5, 0.5}, {4160, 0.12, 3, 0.7, 3.3},
-        {5200, 0.10, 2, 4.1, 1.2}, {5203, 0.07, 1, 5.0, 2.2}, {6240, 0.06, 3, 1.9, 5.5}, {8320, 0.03, 2, 3.0, 0.2}};
+        {1248, 0.30, 1, 0.0, 2.0}, {1250, 0.22, 2, 1.0, 4.0}, {1872, 0.20, 1, 2.5, 0.5}, {2496, 0.12, 3, 0.7, 3.3},
+        {3120, 0.10, 2, 4.1, 1.2}, {3122, 0.07, 1, 5.0, 2.2}, {3744, 0.06, 3, 1.9, 5.5}, {4992, 0.03, 2, 3.0, 0.2}};
     std::vector<Samples> out(2, Samples(size_t(frames), 0.0));
     for (int n = 0; n < frames; ++n) {
         const double t = double(n) / kRate;
@@ -184,7 +184,7 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const auto& [name, samples] : effects)
         ok = Write_Wave(folder / name, {samples}) && ok;
-    ok = Write_Wave(folder / "slowrays.wav", Ambient(20)) && ok;
+    ok = Write_Wave(folder / "slowrays.wav", Ambient(12)) && ok;
     if (!ok)
         std::fprintf(stderr, "soundgen: cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;
