@@ -3,6 +3,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace qv {
 
@@ -19,10 +20,14 @@ bool Al_Read_Sound(const std::string& path, SplitSound& out)
         sf_close(file);
         return false;
     }
+    // The header's frame count is trusted for memory only as far as the file's size bears it out.
     const int64_t wanted = std::min<int64_t>(info.frames, limit);
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(path, ec);
+    const int64_t likely = std::min<int64_t>(wanted, ec ? 0 : int64_t(bytes / uintmax_t(channels)) + 1);
+    out.LeftOnly.reserve(size_t(likely) * 2);
+    out.RightOnly.reserve(size_t(likely) * 2);
     out.Rate = info.samplerate;
-    out.LeftOnly.assign(size_t(wanted) * 2, 0);
-    out.RightOnly.assign(size_t(wanted) * 2, 0);
     std::vector<int16_t> chunk(size_t(4096) * channels);
     int64_t frames = 0;
     while (frames < wanted) {
@@ -31,15 +36,14 @@ bool Al_Read_Sound(const std::string& path, SplitSound& out)
             break;
         for (sf_count_t i = 0; i < n; ++i) {
             const int16_t* f = &chunk[size_t(i) * channels];
-            out.LeftOnly[size_t(frames + i) * 2] = f[0];
-            out.RightOnly[size_t(frames + i) * 2 + 1] = channels > 1 ? f[1] : f[0];
+            const int16_t right = channels > 1 ? f[1] : f[0];
+            out.LeftOnly.insert(out.LeftOnly.end(), {f[0], 0});
+            out.RightOnly.insert(out.RightOnly.end(), {0, right});
         }
         frames += n;
     }
     sf_close(file);
     out.Frames = frames;
-    out.LeftOnly.resize(size_t(frames) * 2);
-    out.RightOnly.resize(size_t(frames) * 2);
     return frames > 0;
 }
 

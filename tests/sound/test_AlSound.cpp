@@ -160,9 +160,27 @@ TEST_F(AlLoop, resume_starts_over_instead_of_going_on_from_the_stop)
     EXPECT_NEAR(resumed[0], reached, 0.0005);
 }
 
-TEST(AlDevice, unknown_output_device_still_opens)
+TEST(AlDevice, no_output_device_fails_unlike_a_missing_file)
 {
-    EXPECT_EQ(AlDevice::Open("Quarvex: no such output device"), nullptr);
+    Start_Sound_Device("", "Quarvex: no such output device");
+    EXPECT_EQ(Sound_Device(), nullptr);
+    const std::string file = Wave("tone.wav", 44100, 1, 4410, [](int i, int) { return std::sin(i * 0.1); });
+    bool on = true;
+    clsDMCtrl channel(on);
+    channel.DMCtrlPath(file);
+    channel.DMCtrlEnabled(true);
+    channel.DMCtrlFreq(57299);
+    channel.DMCtrlPlay();
+    EXPECT_TRUE(channel.bFailedDMCtrl);
+    EXPECT_EQ(channel.DMCtrlFreq(), 0);
+    int32_t freq = 7;
+    DirectSound::PlayBkgMusic(file, freq);
+    DirectSound::SetBkgVolume(-707);
+    EXPECT_TRUE(DirectSound::bFailedBkg());
+    EXPECT_EQ(freq, 7);
+    EXPECT_EQ(DirectSound::GetBkgFreq(), 0);
+    EXPECT_EQ(DirectSound::GetBkgVolume(), 0);
+    Stop_Sound_Device();
 }
 
 TEST(AlWave, damaged_or_unusual_files_have_no_defined_outcome)
@@ -181,6 +199,16 @@ TEST(AlWave, damaged_or_unusual_files_have_no_defined_outcome)
     fs::resize_file(kDir / "cut.wav", 44 + 200);
     ASSERT_TRUE(Al_Read_Sound((kDir / "cut.wav").string(), s));
     EXPECT_EQ(s.Frames, 100);
+
+    fs::copy_file(good, kDir / "claims.wav", fs::copy_options::overwrite_existing);
+    {
+        std::fstream f(kDir / "claims.wav", std::ios::in | std::ios::out | std::ios::binary);
+        const uint32_t huge = 0x7FFFFFF0u;
+        f.seekp(40);
+        f.write(reinterpret_cast<const char*>(&huge), 4);
+    }
+    ASSERT_TRUE(Al_Read_Sound((kDir / "claims.wav").string(), s));
+    EXPECT_EQ(s.Frames, 1000);
 
     ASSERT_TRUE(Al_Read_Sound(Wave("u8.wav", 22050, 1, 500, [](int, int) { return 0.5; }, SF_FORMAT_PCM_U8), s));
     EXPECT_EQ(s.Rate, 22050);
