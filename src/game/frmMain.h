@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
