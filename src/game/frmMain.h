@@ -51,10 +51,12 @@ public:
     SystemClock clock;
     GameCore game;
 
-    // Sound settings (the background's sweep, EnableLoop and SpeedChange, lives in `game`).
-    bool EnableSoundControl = true; // event sounds on
-    std::string PathToBkgMusic;     // background wave file; "..." when none opened
-    int32_t freq = 0;               // background rate in Hz
+    // Sound settings. The fall tick reads the background's two in the game; they are named here too.
+    bool EnableSoundControl = true;          // event sounds on
+    std::string PathToBkgMusic;              // background wave file; "..." when none opened
+    int32_t freq = 0;                        // background rate in Hz
+    bool& EnableLoop = game.EnableLoop;      // background sound on, pan sweeping
+    int16_t& SpeedChange = game.SpeedChange; // pan step per tick, 0..500
 
     // Creates the ten sound channels, empty, in their order (Main does this before the first show).
     void Create_Channels();

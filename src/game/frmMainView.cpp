@@ -144,13 +144,13 @@ void frmMain::Default_Sound()
             c.DMCtrlFreq(d.frequency);
         }
     EnableSoundControl = true;
-    game.EnableLoop = kBkgDefaultLoop;
-    game.SpeedChange = kDefaultSpeedChange;
+    EnableLoop = kBkgDefaultLoop;
+    SpeedChange = kDefaultSpeedChange;
     PathToBkgMusic = folder + "\\" + std::string(kBkgDefaultRelativePath);
     DirectSound::PlayBkgMusic(PathToBkgMusic, freq);
     if (DirectSound::bFailedBkg())
         PathToBkgMusic = "...";
-    if (!game.EnableLoop)
+    if (!EnableLoop)
         DirectSound::StopBkgMusic();
     DirectSound::SetBkgVolume(kBkgDefaultVolume);
     DirectSound::SetBkgFreq(kBkgDefaultFreq);

@@ -125,19 +125,6 @@ TEST_F(Channel_, failed_volume_keeps_a_half_built_buffer)
     EXPECT_EQ(device.built.size(), 2u) << "the next play builds again";
 }
 
-TEST(Channel, no_device_is_not_silent_like_a_missing_file)
-{
-    Set_Sound_Device(nullptr);
-    bool on = true;
-    clsDMCtrl channel(on);
-    channel.DMCtrlPath("/q/left1.WAV");
-    channel.DMCtrlEnabled(true);
-    channel.DMCtrlFreq(57299);
-    channel.DMCtrlPlay();
-    EXPECT_TRUE(channel.bFailedDMCtrl);
-    EXPECT_EQ(channel.DMCtrlFreq(), 0);
-}
-
 TEST(Background, failed_open_still_reads_volume_or_acts_on_a_buffer)
 {
     FakeSound device;

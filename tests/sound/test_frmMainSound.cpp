@@ -62,8 +62,8 @@ TEST_F(MainSound, event_sounds_off_still_play)
 
 TEST_F(MainSound, the_fall_tick_does_not_sweep_the_background)
 {
-    w->game.EnableLoop = true;
-    w->game.SpeedChange = 500;
+    w->EnableLoop = true;
+    w->SpeedChange = 500;
     for (int t = 0; t < 40; ++t)
         w->game.tmrDown_Timer();
     const auto& pans = device.logs[0]->pans;
