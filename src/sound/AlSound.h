@@ -1,11 +1,10 @@
 #pragma once
+#include <AL/alc.h>
+
 #include <memory>
 #include <string>
 
 #include "sound/SoundDevice.h"
-
-typedef struct ALCdevice_struct ALCdevice;
-typedef struct ALCcontext_struct ALCcontext;
 
 namespace qv {
 
