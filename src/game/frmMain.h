@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "game/Random.h"
 #include "game/TickPacer.h"
 #include "shell/QtUnits.h"
+#include "sound/SoundEvents.h"
+#include "sound/clsDMCtrl.h"
 
 class QFrame;
 class QGroupBox;
@@ -26,12 +29,6 @@ class QtPicture;
 class frmQuarvexFathers;
 class frmStatistic;
 class frmFuture;
-
-// Where the sound-effect channels and the background sound plug in; silent until they exist.
-struct SoundSeam {
-    void Play(Channel channel) { (void)channel; }
-    void Pan(int pan) { (void)pan; }
-};
 
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
@@ -53,7 +50,23 @@ public:
     SystemRandom rnd;
     SystemClock clock;
     GameCore game;
-    SoundSeam sound;
+
+    // Sound settings. The fall tick reads the background's two in the game; they are named here too.
+    bool EnableSoundControl = true;          // event sounds on
+    std::string PathToBkgMusic;              // background wave file; "..." when none opened
+    int32_t freq = 0;                        // background rate in Hz
+    bool& EnableLoop = game.EnableLoop;      // background sound on, pan sweeping
+    int16_t& SpeedChange = game.SpeedChange; // pan step per tick, 0..500
+
+    // Creates the ten sound channels, empty, in their order (Main does this before the first show).
+    void Create_Channels();
+    bool Has_Channels() const { return bool(channels_[0]); }
+    // A sound channel; valid from Create_Channels until the window closes.
+    clsDMCtrl& m(Channel channel) { return *channels_[size_t(channel)]; }
+    // Until the settings file is read: the channels and the background take a fresh file's values.
+    void Default_Sound();
+    // Form_QueryUnload's last steps: the channels in their order, then the background sound.
+    void Release_Sound();
 
     QFrame *fraQuarvex = nullptr, *fraLeft = nullptr, *fraBottom = nullptr, *fraBottomRight = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
@@ -162,6 +175,7 @@ private:
     void Apply_Fixed_Size();
     void Set_Side_Window_States(Qt::WindowStates state);
 
+    std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};
     std::array<QPushButton*, size_t(Button::COUNT)> buttonOf_{};
     QString dataFolder_;

@@ -7,6 +7,8 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "shell/QtMainMod.h"
+#include "sound/DirectSound.h"
 
 namespace qv {
 
@@ -116,9 +118,51 @@ void frmMain::Buttons_Changed()
     cmdDown->setEnabled(game.cmdDownEnabled);
 }
 
-void frmMain::Sound_Play(Channel channel) { sound.Play(channel); }
+void frmMain::Sound_Play(Channel channel)
+{
+    if (const auto& c = channels_[size_t(channel)])
+        c->DMCtrlPlay();
+}
 
-void frmMain::Background_Pan(int pan) { sound.Pan(pan); }
+void frmMain::Background_Pan(int pan) { DirectSound::SetBkgPan(int16_t(pan)); }
+
+void frmMain::Create_Channels()
+{
+    for (auto& c : channels_)
+        c = std::make_unique<clsDMCtrl>(EnableSoundControl);
+}
+
+void frmMain::Default_Sound()
+{
+    const std::string folder = Program_Folder().toStdString();
+    if (Has_Channels())
+        for (const SoundEventDefaults& d : kSoundEventsInFileOrder) {
+            clsDMCtrl& c = m(d.channel);
+            c.DMCtrlPath(folder + std::string(kSoundFolder) + std::string(d.fileName));
+            c.DMCtrlEnabled(true);
+            c.DMCtrlVolume(d.volume);
+            c.DMCtrlFreq(d.frequency);
+        }
+    EnableSoundControl = true;
+    EnableLoop = kBkgDefaultLoop;
+    SpeedChange = kDefaultSpeedChange;
+    PathToBkgMusic = folder + "\\" + std::string(kBkgDefaultRelativePath);
+    DirectSound::PlayBkgMusic(PathToBkgMusic, freq);
+    if (DirectSound::bFailedBkg())
+        PathToBkgMusic = "...";
+    if (!EnableLoop)
+        DirectSound::StopBkgMusic();
+    DirectSound::SetBkgVolume(kBkgDefaultVolume);
+    DirectSound::SetBkgFreq(kBkgDefaultFreq);
+    freq = kBkgDefaultFreq;
+}
+
+void frmMain::Release_Sound()
+{
+    for (auto& c : channels_)
+        c.reset();
+    DirectSound::ReleaseBkgSound();
+}
 
 void frmMain::Statistic_Clear()
 {

@@ -14,6 +14,7 @@
 #include "game/frmMain.h"
 #include "shell/MainMod.h"
 #include "shell/frmSplash.h"
+#include "sound/AlSound.h"
 
 namespace qv {
 
@@ -57,6 +58,7 @@ void Register_Fonts()
 
 int Main(QApplication& app)
 {
+    Start_Sound_Device((Program_Folder() + "/alsoft.conf").toStdString());
     auto* splash = new frmSplash;
     splash->show();
     splash->repaint();
@@ -68,9 +70,15 @@ int Main(QApplication& app)
     splash->hide();
     delete splash;
 
-    frmMain window;
-    window.show();
-    return app.exec();
+    int code = 0;
+    {
+        frmMain window;
+        window.Create_Channels();
+        window.show();
+        code = app.exec();
+    }
+    Stop_Sound_Device();
+    return code;
 }
 
 } // namespace qv

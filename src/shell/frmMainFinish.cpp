@@ -51,6 +51,7 @@ void frmMain::Init_Application()
     // The settings file is read here once it exists (side windows, sound, player); until then
     // the windows take the places of a fresh settings file and the side windows start hidden.
     Default_Places();
+    Default_Sound();
     setWindowTitle("Quarvex Zeb Ostrela");
 }
 
@@ -129,6 +130,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         winStatistic->Unload();
     if (winFuture)
         winFuture->Unload();
+    Release_Sound();
     event->accept();
 }
 
