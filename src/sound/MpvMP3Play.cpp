@@ -59,7 +59,8 @@ bool MusicDevice::Start()
     const std::pair<const char*, const char*> options[] = {
         {"config", "no"},       {"terminal", "no"},         {"load-scripts", "no"},  {"ytdl", "no"},
         {"vid", "no"},          {"audio-display", "no"},    {"keep-open", "yes"},    {"keep-open-pause", "no"},
-        {"idle", "yes"},        {"ao", outputs.c_str()},    {"audio-client-name", "Quarvex"}};
+        {"idle", "yes"},        {"ao", outputs.c_str()},    {"audio-client-name", "Quarvex"},
+        {"cache", "no"},        {"demuxer-max-bytes", "4MiB"}, {"demuxer-max-back-bytes", "0"}};
     for (const auto& [name, value] : options)
         mpv_set_option_string(h, name, value);
     if (outputs == "null") {
@@ -246,10 +247,12 @@ bool MP3Play::IsPlaying()
     }
 }
 
-std::string MP3Play::Position()
+std::string MP3Play::Position() { return Position_Text(Position_Ms()); }
+
+int64_t MP3Play::Position_Ms()
 {
     device_->Drain();
-    return Position_Text(Milliseconds(device_->timePos));
+    return Milliseconds(device_->timePos);
 }
 
 std::string MP3Play::SeekTo(int64_t Second)

@@ -37,6 +37,8 @@ public:
     bool IsPlaying();
     // Playing time as "0:SS" or "MM:SS"; the last time seen when nothing plays.
     std::string Position();
+    // Playing time in milliseconds; above 0 once the track's first sound has gone out.
+    int64_t Position_Ms();
     // Plays from `Second` milliseconds, also restarting a track that has ended. Always "".
     std::string SeekTo(int64_t Second);
 

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QThread>
-#include <filesystem>
 
 namespace qv::test {
 
@@ -24,8 +23,7 @@ template <typename F> bool Wait_Until(F done, int ms = 6000)
 // A committed music file of tests/sound/fixtures ("tone.mp3", "tone.mp2", "tone.wma", ...).
 inline QString Music_Fixture(const char* name)
 {
-    const auto here = std::filesystem::path(__FILE__).parent_path();
-    return QString::fromStdString((here.parent_path() / "sound" / "fixtures" / name).string());
+    return QStringLiteral(QUARVEX_SOURCE_DIR "/tests/sound/fixtures/") + QString::fromUtf8(name);
 }
 
 } // namespace qv::test
