@@ -10,7 +10,7 @@ cp "$(dirname "$0")/../tests/sound/fixtures/tone.mp3" "$bin/Мелодия с п
 gui_launch
 main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
 
-resident() { awk '/^VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$qpid/status"; }
+resident() { awk '/^VmRSS/ {r = $2} /^RssAnon/ {a = $2} /^RssFile/ {f = $2} END {printf "%.1f (private %.1f, shared-library pages %.1f)", r / 1024, a / 1024, f / 1024}' "/proc/$qpid/status"; }
 threads() { ls "/proc/$qpid/task" | wc -l; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$qpid/stat"; }
 cpu_percent_over() {
