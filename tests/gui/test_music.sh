@@ -18,6 +18,7 @@ player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not show
 
 threads() { ls "/proc/$qpid/task" | wc -l; }
 before=$(threads)
+import -window "$player" "$work/empty.png"
 click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
 dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
 click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
@@ -25,6 +26,12 @@ dialog_gone() { ! xdotool search --onlyvisible --name "^Открыть\$" >/dev/
 wait_for 10 dialog_gone || fail "a single click did not choose the file"
 started() { [ "$(threads)" -gt "$before" ]; }
 wait_for 10 started || fail "the music back end did not start for the chosen track"
+# The name label no longer reads "Empty".
+name_shown() {
+  import -window "$player" "$work/named.png"
+  [ "$(compare -metric AE "$work/empty.png" "$work/named.png" null: 2>&1 || true)" != 0 ]
+}
+wait_for 10 name_shown || fail "the player shows no track name"
 
 # A file that is not music: the game plays on and the player window stays.
 click_twips "$player" $((2100 + 420)) $((375 + 120))
