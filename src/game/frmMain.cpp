@@ -327,6 +327,7 @@ void frmMain::Build_Side_Windows()
     for (frmSideWindow* w : {static_cast<frmSideWindow*>(winRecords), static_cast<frmSideWindow*>(winStatistic),
                              static_cast<frmSideWindow*>(winFuture)})
         w->FocusTarget = picQuarvex;
+    Build_Music();
 }
 
 } // namespace qv

@@ -29,6 +29,8 @@ class QtPicture;
 class frmQuarvexFathers;
 class frmStatistic;
 class frmFuture;
+class frmMP3;
+class frmOpen;
 
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
@@ -96,6 +98,15 @@ public:
     QPointer<frmQuarvexFathers> winRecords;
     QPointer<frmStatistic> winStatistic;
     QPointer<frmFuture> winFuture;
+    QPointer<frmMP3> winMP3;
+    // The file-open dialog; null until first used and after Unload_Open_Dialog.
+    QPointer<frmOpen> winOpen;
+
+    // The player's track (UTF-8 path; "..." or empty: none), a switch kept for the settings
+    // file, and whether the track repeats. InitMusic of winMP3 starts the track.
+    std::string MP3Path = "...";
+    bool MP3Enable = true;
+    bool MP3Loop = true;
 
     Color lMenuBackColor = Rgb(128, 64, 0);
     int16_t iMigStep = 0;
@@ -112,6 +123,10 @@ public:
     void Finish_Game(int32_t score);
     // Name dialog for a new record; false when cancelled. An empty name becomes today's date.
     bool Ask_Player_Name(std::string& name);
+    // The one file-open dialog, made on first use.
+    frmOpen* Open_Dialog();
+    // Closes and unloads the file-open dialog (end of a game); a choice in progress is cancelled.
+    void Unload_Open_Dialog();
     // The widgets that carry a help text in their "Tag", in the order the help tour shows them.
     std::vector<QWidget*> Help_Widgets() const;
 
@@ -163,6 +178,8 @@ private:
     void Build_Controls();
     void Build_Menu();
     void Build_Side_Windows();
+    void Build_Music();
+    void Unload_Music();
     void Connect_Timers();
     void Connect_Menu();
     QLabel* Info_Label(qv::Label id, QWidget* parent, QRect twips, double points, const char* tag);

@@ -9,6 +9,7 @@
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
 #include "sound/DirectSound.h"
+#include "sound/frmMP3.h"
 
 namespace qv {
 
@@ -202,12 +203,14 @@ void frmMain::Place_Gained()
 
 void frmMain::Colors_Changed()
 {
-    // The future picture takes its colour from the game directly; the player window has none yet.
+    // The future picture takes its colour from the game directly.
     Set_Colors(this, QPalette::Window, game.FormBackColor);
     if (winRecords)
         winRecords->Set_Back_Color(game.TableBackColor);
     if (winStatistic)
         winStatistic->Set_Back_Color(game.StatisticBackColor);
+    if (winMP3)
+        winMP3->Set_Back_Color(game.MP3BackColor);
 }
 
 void frmMain::Focus_Board() { picQuarvex->setFocus(Qt::OtherFocusReason); }

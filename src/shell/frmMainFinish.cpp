@@ -13,6 +13,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "sound/frmMP3.h"
 
 namespace qv {
 
@@ -78,8 +79,7 @@ void frmMain::Side_Windows_Sync()
     chkRec->setChecked(winRecords && winRecords->isVisible());
     chkStat->setChecked(winStatistic && winStatistic->isVisible());
     chkFuture->setChecked(winFuture && winFuture->isVisible());
-    // No player window yet, so it is never visible.
-    chkMP3->setChecked(false);
+    chkMP3->setChecked(winMP3 && winMP3->isVisible());
 }
 
 bool frmMain::Ask_Player_Name(std::string& name)
@@ -96,7 +96,8 @@ bool frmMain::Ask_Player_Name(std::string& name)
 void frmMain::Finish_Game(int32_t score)
 {
     game.Demo_Enable(false);
-    // The help, settings and file-open windows are closed here once they exist.
+    // The help and settings windows are closed here once they exist.
+    Skip_On_Error([&] { Unload_Open_Dialog(); });
     Skip_On_Error([&] {
         game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
     });
@@ -130,6 +131,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         winStatistic->Unload();
     if (winFuture)
         winFuture->Unload();
+    Unload_Music();
     Release_Sound();
     event->accept();
 }

@@ -1,0 +1,40 @@
+#include "game/frmMain.h"
+#include "shell/QtUnits.h"
+#include "sound/frmMP3.h"
+#include "tools/frmOpen.h"
+
+namespace qv {
+
+void frmMain::Build_Music()
+{
+    winMP3 = new frmMP3(*this);
+    // The place a fresh settings file holds; the settings file moves it once it is read.
+    winMP3->move(Px(7310), Px(5205));
+    winMP3->InitMusic();
+}
+
+void frmMain::Unload_Music()
+{
+    Unload_Open_Dialog();
+    if (winMP3)
+        winMP3->Unload();
+}
+
+frmOpen* frmMain::Open_Dialog()
+{
+    if (!winOpen)
+        winOpen = new frmOpen(this);
+    return winOpen;
+}
+
+void frmMain::Unload_Open_Dialog()
+{
+    if (!winOpen)
+        return;
+    // A choice still open (the game ended under it) returns as cancelled before the dialog goes.
+    winOpen->reject();
+    winOpen->deleteLater();
+    winOpen = nullptr;
+}
+
+} // namespace qv

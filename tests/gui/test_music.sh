@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb, shows the player with "MP3", picks a track
+# with a Cyrillic name and blanks through "Select" with a single click in the
+# file-open dialog, sees the music back end start, then a file that is not
+# music (the program runs on), and hides the player again with "MP3".
+set -euo pipefail
+source "$(dirname "$0")/gui_lib.sh"
+gui_start "$1"
+cp "$(dirname "$0")/../sound/fixtures/tone.mp3" "$bin/Мелодия с пробелами.mp3"
+cp "$(dirname "$0")/../sound/fixtures/not_music.mp3" "$bin/Я не музыка.mp3"
+gui_launch
+main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+
+menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
+mp3_button() { click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 600 + 120)); }
+mp3_button
+player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
+
+threads() { ls "/proc/$qpid/task" | wc -l; }
+before=$(threads)
+import -window "$player" "$work/empty.png"
+click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
+dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
+click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
+dialog_gone() { ! xdotool search --onlyvisible --name "^Открыть\$" >/dev/null 2>&1; }
+wait_for 10 dialog_gone || fail "a single click did not choose the file"
+started() { [ "$(threads)" -gt "$before" ]; }
+wait_for 10 started || fail "the music back end did not start for the chosen track"
+# The name label no longer reads "Empty".
+name_shown() {
+  import -window "$player" "$work/named.png"
+  [ "$(compare -metric AE "$work/empty.png" "$work/named.png" null: 2>&1 || true)" != 0 ]
+}
+wait_for 10 name_shown || fail "the player shows no track name"
+
+# A file that is not music: the game plays on and the player window stays.
+click_twips "$player" $((2100 + 420)) $((375 + 120))
+dialog=$(find_window "Открыть") || fail "file-open dialog not shown again"
+click_twips "$dialog" $((2880 + 600)) $((120 + 120 + 240))             # the second file
+wait_for 10 dialog_gone || fail "the second file was not chosen"
+kill -0 "$qpid" || fail "program ended after a file that is not music"
+
+mp3_button
+player_hidden() { ! xdotool search --onlyvisible --name '^\*\.mp3 & \*\.wma Player$' >/dev/null 2>&1; }
+wait_for 10 player_hidden || fail "MP3 did not hide the player"
