@@ -83,6 +83,8 @@ public:
     QPointer<frmQuarvexFathers> winRecords;
     QPointer<frmStatistic> winStatistic;
     QPointer<frmFuture> winFuture;
+    // The player window; null until one is made, and "MP3" springs back while it is null.
+    QPointer<QWidget> winMP3;
 
     Color lMenuBackColor = Rgb(128, 64, 0);
     int16_t iMigStep = 0;
