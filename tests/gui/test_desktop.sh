@@ -41,7 +41,7 @@ watch_splash() {
   for _ in $(seq 100); do
     if id=$(splash_id); then
       seen=1
-      kill -STOP "$qpid"; shot "$work/splash.png"; kill -CONT "$qpid"
+      kill -STOP "$qpid"; shot "$work/splash.png" || true; kill -CONT "$qpid"
       title_painted "$id" && { echo painted; return 0; }
     elif [ "$seen" = 1 ] || xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
       break
