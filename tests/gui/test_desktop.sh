@@ -51,7 +51,7 @@ watch_splash() {
   [ "$seen" = 1 ] && echo black || echo missed
 }
 splash=missed
-for _ in 1 2 3; do
+for _ in 1 2 3 4 5; do
   launch_after_second_change
   splash=$(watch_splash)
   [ "$splash" != missed ] && break
