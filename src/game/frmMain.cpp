@@ -11,6 +11,7 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "shell/QtButton.h"
 #include "shell/QtMainMod.h"
 #include "shell/QtUnits.h"
 
@@ -63,7 +64,7 @@ QGroupBox* New_Frame(QWidget* parent, const char* caption, QRect twips, Color fo
 
 QPushButton* New_Button(QWidget* parent, const char* caption, QRect twips, const char* tip)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QtButton(QString::fromUtf8(caption), parent);
     button->setGeometry(twips);
     button->setFocusPolicy(Qt::NoFocus);
     QFont font = Times(8);
@@ -77,7 +78,7 @@ QPushButton* New_Button(QWidget* parent, const char* caption, QRect twips, const
 QPushButton* New_Check(QWidget* parent, const char* caption, int left, int top, Color back, double points,
                        const char* tag)
 {
-    auto* check = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* check = new QtButton(QString::fromUtf8(caption), parent);
     check->setCheckable(true);
     check->setGeometry(Twips_Rect(left, top, 615, 255));
     check->setFocusPolicy(Qt::NoFocus);
@@ -199,7 +200,7 @@ void frmMain::Build_Information_Panel()
     using L = qv::Label;
     lblLevel = Info_Label(L::Level, fraLeft, Twips_Rect(240, 120, 1935, 495), 14,
                           "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых "
-                          "девяти удаленных линий.");
+                          "семи удаленных линий.");
     lblRemain = Info_Label(L::Remain, fraLeft, Twips_Rect(120, 560, 2175, 375), 12,
                            "Число линий, которые надо удалить чтобы  перейти на следующий уровень.");
     fraScore = New_Frame(fraLeft, "Score", Twips_Rect(120, 960, 2175, 735), Rgb(0, 0, 0), "Текущий счет.");

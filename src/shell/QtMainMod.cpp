@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <QTime>
+#include <QWindow>
 #include <chrono>
 #include <exception>
 #include <thread>
@@ -61,6 +63,14 @@ int Main(QApplication& app)
     Start_Sound_Device((Program_Folder() + "/alsoft.conf").toStdString());
     auto* splash = new frmSplash;
     splash->show();
+    // A window manager may map the window a moment after show(), and a paint made before
+    // that is lost: wait (bounded) until the splash is on screen, then paint it.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(splash->windowHandle() && splash->windowHandle()->isExposed()) && waited.elapsed() < 500) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     splash->repaint();
     QGuiApplication::sync();
     // No events are processed while the splash stands: it ends on a change of the clock's second.

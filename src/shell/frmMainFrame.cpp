@@ -8,6 +8,7 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "sound/frmMP3.h"
 
 namespace qv {
 
@@ -76,7 +77,6 @@ void frmMain::Form_Resize()
         return;
     if (isMinimized() && !chkPause->isChecked())
         chkPause->setChecked(true);
-    Set_Side_Window_States(Qt::WindowNoState);
     Set_Side_Window_States(windowState() & Qt::WindowMinimized);
     if (windowState() == Qt::WindowNoState) {
         Apply_Fixed_Size();
@@ -86,9 +86,11 @@ void frmMain::Form_Resize()
 
 void frmMain::Set_Side_Window_States(Qt::WindowStates state)
 {
+    // Only shown windows go along. A hidden window keeps its state untouched: the window
+    // system would map it on the way back from minimised, as an empty frame nobody paints.
     for (QWidget* w : {static_cast<QWidget*>(winRecords), static_cast<QWidget*>(winStatistic),
-                       static_cast<QWidget*>(winFuture)})
-        if (w)
+                       static_cast<QWidget*>(winFuture), static_cast<QWidget*>(winMP3)})
+        if (w && w->isVisible())
             w->setWindowState(state);
 }
 

@@ -106,23 +106,31 @@ void frmMain::chkFuture_Click(bool value)
 
 void frmMain::chkMP3_Click(bool value)
 {
-    // Hiding the player leaves its track playing.
-    if (winMP3)
-        winMP3->setVisible(value);
+    // Without a player window the button springs back, like "Set" and "Help"; hiding the
+    // player leaves its track playing.
+    if (!winMP3) {
+        if (value)
+            chkMP3->setChecked(false);
+        return;
+    }
+    winMP3->setVisible(value);
 }
 
 void frmMain::chkAuto_Click(bool value)
 {
     if (!value)
         return;
-    // A column 20 twips right of the main window.
+    // A column 20 twips right of the main window, in the order records, statistics, future, player.
     const QRect main = frameGeometry();
     const int left = main.x() + main.width() + Px(20);
     const struct {
         QWidget* window;
         int offset;
         QPushButton* button;
-    } places[] = {{winRecords, 6100, chkRec}, {winStatistic, 1500, chkStat}, {winFuture, 0, chkFuture}, {winMP3, 4800, chkMP3}};
+    } places[] = {{winRecords, 6100, chkRec},
+                  {winStatistic, 1500, chkStat},
+                  {winFuture, 0, chkFuture},
+                  {winMP3, 4800, chkMP3}};
     for (const auto& p : places) {
         if (!p.window)
             continue;

@@ -80,7 +80,10 @@ find_window() {
 
 shot() { import -window root "$1"; }
 # count_colour PNG COLOUR: the number of pixels of exactly that colour.
-count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
+count_colour() {
+  convert "$1" -alpha off \( +clone -fill "$2" -colorize 100 \) -compose difference -composite \
+    -colorspace gray -threshold 0 -negate -format '%[fx:round(mean*w*h)]' info:
+}
 # left_edge PNG COLOUR: the leftmost x of that colour (the image width when absent).
 left_edge() { convert "$1" -fill black +opaque "$2" -trim -format '%X' info: | tr -d '+'; }
 # pixel PNG X Y: the colour at a point as "r,g,b".

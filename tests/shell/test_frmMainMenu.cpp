@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,6 +37,12 @@ protected:
     }
     static Color Back(QPushButton* b) { return qv::frmMain::Role_Color(b, QPalette::Button); }
     static Color Text(QPushButton* b) { return qv::frmMain::Role_Color(b, QPalette::ButtonText); }
+    // What the button shows on screen at a point of its face left of the caption.
+    static Color Face(QPushButton* b)
+    {
+        const QColor c = b->grab().toImage().pixelColor(4, b->height() / 2);
+        return Rgb(c.red(), c.green(), c.blue());
+    }
     std::array<QPushButton*, 5> Top_Row() const
     {
         return {frm->chkPause, frm->chkHelp, frm->chkDemo, frm->chkSet, frm->chkExit};
@@ -136,6 +143,58 @@ TEST_F(frmMainMenu, chkHelp_and_chkSet_spring_back_without_their_windows)
     frm->chkSet->click();
     EXPECT_FALSE(frm->chkSet->isChecked());
     EXPECT_EQ(frm->focusWidget(), frm->picQuarvex);
+}
+
+TEST_F(frmMainMenu, Buttons_show_their_designed_colour_exactly_and_a_ticked_one_looks_different)
+{
+    EXPECT_EQ(Face(frm->chkPause), BROWN);
+    EXPECT_EQ(Face(frm->chkRec), BLACK);
+    Move(frm->chkHelp, QPoint(5, 5));
+    EXPECT_EQ(Face(frm->chkHelp), CYAN);
+    EXPECT_EQ(Face(frm->chkPause), RED);
+
+    const QImage unticked = frm->chkRec->grab().toImage();
+    frm->chkRec->click();
+    EXPECT_NE(frm->chkRec->grab().toImage(), unticked);
+    EXPECT_EQ(Face(frm->chkRec), BLACK);
+
+    QPushButton* left = frm->cmdLeftRight[0];
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), left->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(left, &press);
+    EXPECT_EQ(Face(left), GREEN);
+}
+
+TEST_F(frmMainMenu, Minimise_and_restore_take_along_only_the_shown_side_windows)
+{
+    frm->chkStat->click();
+    frm->chkRec->click();
+    frm->chkRec->click();
+    ASSERT_TRUE(frm->winStatistic->isVisible());
+    ASSERT_TRUE(frm->winRecords->isHidden());
+
+    frm->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(frm->chkPause->isChecked());
+    EXPECT_TRUE(frm->winStatistic->windowState() & Qt::WindowMinimized);
+    for (QWidget* w : {static_cast<QWidget*>(frm->winRecords), static_cast<QWidget*>(frm->winFuture)}) {
+        EXPECT_TRUE(w->isHidden());
+        EXPECT_FALSE(w->windowState() & Qt::WindowMinimized);
+    }
+
+    frm->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(frm->winStatistic->isVisible());
+    EXPECT_FALSE(frm->winStatistic->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(frm->winRecords->isHidden());
+    EXPECT_TRUE(frm->winFuture->isHidden());
+    EXPECT_TRUE(frm->chkStat->isChecked());
+    EXPECT_FALSE(frm->chkRec->isChecked());
+    EXPECT_FALSE(frm->chkFuture->isChecked());
+}
+
+TEST_F(frmMainMenu, lblLevel_help_says_the_level_rises_every_seven_lines)
+{
+    const QString tag = frm->lblLevel->property("Tag").toString();
+    EXPECT_TRUE(tag.contains(QString::fromUtf8("каждых семи удаленных линий"))) << tag.toStdString();
 }
 
 TEST_F(frmMainMenu, chkRec_closing_the_side_window_with_its_close_box_hides_it_and_unticks_the_button)
