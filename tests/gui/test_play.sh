@@ -19,17 +19,20 @@ click_twips "$main" $((menu_x + 600 + 300)) $((menu_y + 600 + 120))    # Future
 find_window "Future" >/dev/null || fail "future window not shown"
 
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-has_figure() { shot "$work/before.png"; [ "$(count_colour "$work/before.png" '#00FFFF')" -gt 0 ]; }
+# The board's frame: the top left of the client area, above the cyan control buttons.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+board_shot() { shot "$1"; convert "$1" -crop "300x440+$X+$Y" +repage "$1"; }
+has_figure() { board_shot "$work/before.png"; [ "$(count_colour "$work/before.png" '#00FFFF')" -gt 0 ]; }
 wait_for 10 has_figure || fail "no falling figure on the board"
 x_before=$(left_edge "$work/before.png" '#00FFFF')
 yellow_before=$(count_colour "$work/before.png" '#FFFF00')
 
 for _ in 1 2 3; do xdotool key Left; done
-moved_left() { shot "$work/moved.png"; [ "$(left_edge "$work/moved.png" '#00FFFF')" -lt "$x_before" ]; }
+moved_left() { board_shot "$work/moved.png"; [ "$(left_edge "$work/moved.png" '#00FFFF')" -lt "$x_before" ]; }
 wait_for 10 moved_left || fail "figure did not move left from $x_before"
 
 xdotool key Down
-landed() { shot "$work/landed.png"; [ "$(count_colour "$work/landed.png" '#FFFF00')" -gt $((yellow_before + 20)) ]; }
+landed() { board_shot "$work/landed.png"; [ "$(count_colour "$work/landed.png" '#FFFF00')" -gt $((yellow_before + 20)) ]; }
 wait_for 15 landed || fail "no landed cells after the drop"
 
 click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 240 + 120))   # Exit
