@@ -14,6 +14,8 @@ inline const std::string MP3_NO_FILE = "Error with input file";
 inline const std::string MP3_BUSY = "The music device is already in use by another track";
 // The back end's refusal when it could not be started at all.
 inline const std::string MP3_NO_DEVICE = "The music device could not be started";
+// mmPlay's result when the back end's library cannot be loaded.
+inline const std::string MP3_NO_LIBRARY = "Music library not available";
 
 // Playing time of `ms` milliseconds: whole seconds rounded half to even, "0:SS" under a
 // minute, "MM:SS" (at least two minute digits) from a minute on. Negative reads as 0.

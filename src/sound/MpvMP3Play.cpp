@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <clocale>
+#include <dlfcn.h>
 #include <mpv/client.h>
 
 #include "sound/MP3Text.h"
@@ -19,6 +20,63 @@ std::string& Audio_Outputs()
     return outputs;
 }
 
+// The few back-end functions the device calls, looked up in the library when a track is
+// first played: linking the library would map it and its codecs, filters and their own
+// dependencies into every run of the program, tens of MiB, whether music plays or not.
+struct MpvApi {
+    decltype(&::mpv_create) create = nullptr;
+    decltype(&::mpv_set_option_string) set_option_string = nullptr;
+    decltype(&::mpv_initialize) initialize = nullptr;
+    decltype(&::mpv_terminate_destroy) terminate_destroy = nullptr;
+    decltype(&::mpv_observe_property) observe_property = nullptr;
+    decltype(&::mpv_wait_event) wait_event = nullptr;
+    decltype(&::mpv_error_string) error_string = nullptr;
+    decltype(&::mpv_command_async) command_async = nullptr;
+    decltype(&::mpv_set_property_async) set_property_async = nullptr;
+};
+
+std::string& Library_Name()
+{
+    static std::string name = "libmpv.so.2";
+    return name;
+}
+
+template <typename F>
+bool Resolve(void* library, const char* symbol, F& f)
+{
+    f = reinterpret_cast<F>(dlsym(library, symbol));
+    return f != nullptr;
+}
+
+// The table of Library_Name(), loading it on the first call; null when it cannot be
+// loaded or lacks a function. A loaded library stays loaded: its threads may outlive a device.
+const MpvApi* Mpv_Library()
+{
+    static std::string loadedName;
+    static MpvApi api;
+    if (api.create && loadedName == Library_Name())
+        return &api;
+    api = {};
+    void* library = dlopen(Library_Name().c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        return nullptr;
+    MpvApi found;
+    const bool complete = Resolve(library, "mpv_create", found.create)
+        && Resolve(library, "mpv_set_option_string", found.set_option_string)
+        && Resolve(library, "mpv_initialize", found.initialize)
+        && Resolve(library, "mpv_terminate_destroy", found.terminate_destroy)
+        && Resolve(library, "mpv_observe_property", found.observe_property)
+        && Resolve(library, "mpv_wait_event", found.wait_event)
+        && Resolve(library, "mpv_error_string", found.error_string)
+        && Resolve(library, "mpv_command_async", found.command_async)
+        && Resolve(library, "mpv_set_property_async", found.set_property_async);
+    if (!complete)
+        return nullptr;
+    api = found;
+    loadedName = Library_Name();
+    return &api;
+}
+
 } // namespace
 
 // The one music device of the process and what its events have told so far.
@@ -26,14 +84,16 @@ struct MusicDevice {
     enum class Stage { Closed, Starting, Loaded, Refused };
 
     ~MusicDevice();
-    // Starts the back end on first use; false when it cannot start.
-    bool Start();
+    // Starts the back end on first use: "" when it runs, else why not (a missing library
+    // is looked for again next time; a back end that would not start is not retried).
+    std::string Start();
     void Drain();
     void Handle(const mpv_event& e);
     void Loaded_Reply(const mpv_event& e);
     void Command(std::initializer_list<const char*> words, uint64_t reply = 0);
     void Unpause();
 
+    MpvApi mpv;
     mpv_handle* h = nullptr;
     bool startFailed = false;
     Stage stage = Stage::Closed;
@@ -45,16 +105,20 @@ struct MusicDevice {
     std::string lastError;
 };
 
-bool MusicDevice::Start()
+std::string MusicDevice::Start()
 {
     if (h || startFailed)
-        return h != nullptr;
+        return h ? std::string() : MP3_NO_DEVICE;
+    const MpvApi* library = Mpv_Library();
+    if (!library)
+        return MP3_NO_LIBRARY;
+    mpv = *library;
     startFailed = true;
     // The back end refuses to start under any other number format; main() sets it too.
     std::setlocale(LC_NUMERIC, "C");
-    h = mpv_create();
+    h = mpv.create();
     if (!h)
-        return false;
+        return MP3_NO_DEVICE;
     const std::string outputs = Audio_Outputs();
     const std::pair<const char*, const char*> options[] = {
         {"config", "no"},       {"terminal", "no"},         {"load-scripts", "no"},  {"ytdl", "no"},
@@ -62,35 +126,35 @@ bool MusicDevice::Start()
         {"idle", "yes"},        {"ao", outputs.c_str()},    {"audio-client-name", "Quarvex"},
         {"cache", "no"},        {"demuxer-max-bytes", "4MiB"}, {"demuxer-max-back-bytes", "0"}};
     for (const auto& [name, value] : options)
-        mpv_set_option_string(h, name, value);
+        mpv.set_option_string(h, name, value);
     if (outputs == "null") {
-        mpv_set_option_string(h, "ao-null-buffer", "0.05");
-        mpv_set_option_string(h, "audio-buffer", "0.05");
+        mpv.set_option_string(h, "ao-null-buffer", "0.05");
+        mpv.set_option_string(h, "audio-buffer", "0.05");
     }
-    if (mpv_initialize(h) < 0) {
-        mpv_terminate_destroy(h);
+    if (mpv.initialize(h) < 0) {
+        mpv.terminate_destroy(h);
         h = nullptr;
-        return false;
+        return MP3_NO_DEVICE;
     }
-    mpv_observe_property(h, EOF_REACHED, "eof-reached", MPV_FORMAT_FLAG);
-    mpv_observe_property(h, CORE_IDLE, "core-idle", MPV_FORMAT_FLAG);
-    mpv_observe_property(h, IDLE_ACTIVE, "idle-active", MPV_FORMAT_FLAG);
-    mpv_observe_property(h, TIME_POS, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv.observe_property(h, EOF_REACHED, "eof-reached", MPV_FORMAT_FLAG);
+    mpv.observe_property(h, CORE_IDLE, "core-idle", MPV_FORMAT_FLAG);
+    mpv.observe_property(h, IDLE_ACTIVE, "idle-active", MPV_FORMAT_FLAG);
+    mpv.observe_property(h, TIME_POS, "time-pos", MPV_FORMAT_DOUBLE);
     startFailed = false;
-    return true;
+    return {};
 }
 
 MusicDevice::~MusicDevice()
 {
     if (h)
-        mpv_terminate_destroy(h);
+        mpv.terminate_destroy(h);
 }
 
 void MusicDevice::Drain()
 {
     // A bounded sweep: what arrives while sweeping waits for the next question.
     for (int n = 0; h && n < 1000; ++n) {
-        const mpv_event* e = mpv_wait_event(h, 0);
+        const mpv_event* e = mpv.wait_event(h, 0);
         if (e->event_id == MPV_EVENT_NONE)
             return;
         Handle(*e);
@@ -121,7 +185,7 @@ void MusicDevice::Handle(const mpv_event& e)
         if (stage == Stage::Closed || end->playlist_entry_id != currentId)
             break;
         if (end->reason == MPV_END_FILE_REASON_ERROR)
-            lastError = mpv_error_string(end->error);
+            lastError = mpv.error_string(end->error);
         stage = Stage::Refused;
         break;
     }
@@ -145,7 +209,7 @@ void MusicDevice::Loaded_Reply(const mpv_event& e)
     if (e.reply_userdata == 0 || e.reply_userdata != loadsSent || stage == Stage::Closed)
         return;
     if (e.error < 0) {
-        lastError = mpv_error_string(e.error);
+        lastError = mpv.error_string(e.error);
         stage = Stage::Refused;
         return;
     }
@@ -164,13 +228,13 @@ void MusicDevice::Command(std::initializer_list<const char*> words, uint64_t rep
     size_t n = 0;
     for (const char* w : words)
         args[n++] = w;
-    mpv_command_async(h, reply, args);
+    mpv.command_async(h, reply, args);
 }
 
 void MusicDevice::Unpause()
 {
     int no = 0;
-    mpv_set_property_async(h, 0, "pause", MPV_FORMAT_FLAG, &no);
+    mpv.set_property_async(h, 0, "pause", MPV_FORMAT_FLAG, &no);
 }
 
 namespace {
@@ -196,6 +260,8 @@ MP3Play::~MP3Play() { mmStop(); }
 
 void MP3Play::Use_Audio_Output(const std::string& outputs) { Audio_Outputs() = outputs; }
 
+void MP3Play::Use_Library(const std::string& name) { Library_Name() = name; }
+
 std::string MP3Play::mmPlay()
 {
     if (FileName.find('\0') != std::string::npos) {
@@ -206,8 +272,8 @@ std::string MP3Play::mmPlay()
     if (FileName.empty() || !file.isFile())
         return MP3_NO_FILE;
     MusicDevice& d = *device_;
-    if (!d.Start())
-        return MP3_NO_DEVICE;
+    if (std::string refused = d.Start(); !refused.empty())
+        return refused;
     d.Drain();
     if (d.stage == MusicDevice::Stage::Starting || d.stage == MusicDevice::Stage::Loaded)
         return MP3_BUSY;

@@ -7,7 +7,8 @@ namespace qv {
 
 struct MusicDevice;
 
-// The music control: plays one MP3, MP2 or WMA file at a time on libmpv. Every
+// The music control: plays one MP3, MP2 or WMA file at a time on libmpv, loaded
+// when a track is first played rather than with the program. Every
 // control of the process drives the one music device, as a fixed device name
 // would: a second track needs mmStop first. No call waits for the file or the
 // sound card; the state comes from the back end's events, read without waiting
@@ -26,9 +27,11 @@ public:
     bool Enabled = true;
 
     // Opens FileName and starts it: "Success" when the back end took the file, "Error with
-    // input file" when no file is there (nothing sent), the back end's own error text when
-    // the device holds another track or cannot start; "" (and FileName emptied) when the
-    // name itself is unusable. A file the back end then fails to decode just never plays.
+    // input file" when no file is there (nothing sent), "Music library not available" when
+    // the back end's library cannot be loaded (the first play loads it), the back end's own
+    // error text when the device holds another track or cannot start; "" (and FileName
+    // emptied) when the name itself is unusable. A file the back end then fails to decode
+    // just never plays.
     std::string mmPlay();
     // Stops and closes the track; harmless with nothing open. Always "".
     std::string mmStop();
@@ -48,6 +51,9 @@ public:
     // Audio outputs tried in order for devices made from now on (default "pulse,alsa,null");
     // "null" also shrinks the buffers so that tests see the end of a file on time.
     static void Use_Audio_Output(const std::string& outputs);
+    // Shared library the back end is loaded from on the next start of the device
+    // (default "libmpv.so.2").
+    static void Use_Library(const std::string& name);
 
 private:
     std::shared_ptr<MusicDevice> device_;

@@ -124,3 +124,17 @@ TEST_F(MP3PlayTest, name_holding_a_nul_empties_the_name_and_returns_nothing)
     EXPECT_EQ(control.FileName, "");
     EXPECT_FALSE(control.IsPlaying());
 }
+
+TEST_F(MP3PlayTest, missing_music_library_refuses_with_its_own_text_and_is_looked_for_again)
+{
+    MP3Play::Use_Library("libquarvex-absent-music.so.0");
+    EXPECT_EQ(Play(control, Music_Fixture("tone.mp3")), "Music library not available");
+    EXPECT_FALSE(control.IsPlaying());
+    EXPECT_EQ(control.Position(), "0:00");
+    EXPECT_EQ(control.SeekTo(0), "");
+    EXPECT_EQ(control.mmStop(), "");
+    // Once the library is there, the same control plays.
+    MP3Play::Use_Library("libmpv.so.2");
+    EXPECT_EQ(Play(control, Music_Fixture("tone.mp3")), "Success");
+    EXPECT_TRUE(control.IsPlaying());
+}

@@ -177,3 +177,18 @@ TEST_F(frmMP3Test, closing_the_main_window_stops_the_track_and_an_ended_game_can
     other.FileName = dir.filePath("tone.mp2").toStdString();
     EXPECT_EQ(other.mmPlay(), "Success");
 }
+
+TEST_F(frmMP3Test, chosen_track_without_the_music_library_shows_empty_on_the_first_tick)
+{
+    frm->MP3Loop = false;
+    qv::MP3Play::Use_Library("libquarvex-absent-music.so.0");
+    Select("tone.mp3");
+    qv::MP3Play::Use_Library("libmpv.so.2");
+    // As for a file that fails: the choice is kept, so a later run tries it again.
+    EXPECT_EQ(frm->MP3Path, dir.filePath("tone.mp3").toStdString());
+    EXPECT_EQ(mp3->lblName->text(), "tone");
+    EXPECT_FALSE(Playing());
+    mp3->tmrIsPlaying_Timer();
+    EXPECT_EQ(mp3->lblName->text(), "Empty");
+    EXPECT_EQ(mp3->lblTime->text(), "");
+}
