@@ -140,8 +140,9 @@ TEST_F(frmMainMenu, chkHelp_and_chkSet_spring_back_without_their_windows)
 
 TEST_F(frmMainMenu, chkRec_closing_the_side_window_with_its_close_box_hides_it_and_unticks_the_button)
 {
-    frm->chkStat->click();
+    // A fresh settings file shows the side windows and ticks their buttons.
     ASSERT_TRUE(frm->winStatistic->isVisible());
+    ASSERT_TRUE(frm->chkStat->isChecked());
     const int lines = frm->winStatistic->Count();
     frm->winStatistic->close();
     EXPECT_FALSE(frm->winStatistic.isNull());
@@ -175,6 +176,7 @@ TEST_F(frmMainMenu, chkAuto_places_the_side_windows_in_a_column_beside_the_main_
 TEST_F(frmMainMenu, Side_Windows_Sync_new_game_ticks_exactly_the_visible_side_windows)
 {
     frm->winRecords->show();
+    frm->winFuture->hide();
     frm->winStatistic->hide();
     frm->chkStat->setChecked(true);
     frm->winStatistic->hide();
