@@ -63,18 +63,20 @@ void frmMain::Set_Visible(PlacedWindow w, bool visible)
         window->setVisible(visible);
 }
 
+// Places are those of the client areas: the window system's frame is not known before a window
+// is mapped, so a frame place would land differently from one start to the next.
 void frmMain::Set_Left(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setX(twips);
     if (QWidget* window = Placed(w))
-        window->move(Px(twips), window->y());
+        window->setGeometry(QRect(QPoint(Px(twips), window->geometry().y()), window->size()));
 }
 
 void frmMain::Set_Top(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setY(twips);
     if (QWidget* window = Placed(w))
-        window->move(window->x(), Px(twips));
+        window->setGeometry(QRect(QPoint(window->geometry().x(), Px(twips)), window->size()));
 }
 
 void frmMain::Repaint(PlacedWindow w)
@@ -94,18 +96,18 @@ float frmMain::Left(PlacedWindow w)
     // A window the player has not moved keeps the place it was given, fraction and all.
     const float kept = float(placeTwips_[size_t(w)].x());
     const QWidget* window = Placed(w);
-    if (!window || window->x() == Px(kept))
+    if (!window || window->geometry().x() == Px(kept))
         return kept;
-    return float(window->x() * TWIPS_PER_PIXEL);
+    return float(window->geometry().x() * TWIPS_PER_PIXEL);
 }
 
 float frmMain::Top(PlacedWindow w)
 {
     const float kept = float(placeTwips_[size_t(w)].y());
     const QWidget* window = Placed(w);
-    if (!window || window->y() == Px(kept))
+    if (!window || window->geometry().y() == Px(kept))
         return kept;
-    return float(window->y() * TWIPS_PER_PIXEL);
+    return float(window->geometry().y() * TWIPS_PER_PIXEL);
 }
 
 void frmMain::Restore_Main_Window()
