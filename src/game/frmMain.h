@@ -222,7 +222,7 @@ private:
     bool Button_Event(QObject* watched, QEvent* event);
     void Menu_Event(QObject* watched, QEvent* event);
     void Hover(QPushButton* button);
-    QWidget* Placed(PlacedWindow w) const;
+    QWidget* Placed(PlacedWindow w);
     std::vector<std::filesystem::path> Settings_Folders() const;
     void Form_Resize();
     void Apply_Fixed_Size();

@@ -43,10 +43,10 @@ std::vector<fs::path> frmMain::Settings_Folders() const
     return folders;
 }
 
-QWidget* frmMain::Placed(PlacedWindow w) const
+QWidget* frmMain::Placed(PlacedWindow w)
 {
     switch (w) {
-    case PlacedWindow::Main: return const_cast<frmMain*>(this);
+    case PlacedWindow::Main: return this;
     case PlacedWindow::Records: return winRecords;
     case PlacedWindow::Statistic: return winStatistic;
     case PlacedWindow::Future: return winFuture;

@@ -113,7 +113,9 @@ TEST_F(frmMainSettings, changed_settings_and_a_moved_window_are_lost_between_run
     frm->MP3Loop = false;
     frm->bDrawSetka = false;
     frm->winMP3->move(300, 200);
+    frm->setWindowState(Qt::WindowMinimized);
     frm->close();
+    EXPECT_FALSE(frm->windowState() & Qt::WindowMinimized) << "its normal place is what gets written";
     frm.reset();
 
     frm = Open();
