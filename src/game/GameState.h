@@ -8,13 +8,16 @@
 #include "game/GameView.h"
 #include "game/Numbers.h"
 #include "records/clsRecords.h"
+#include "shell/MainSettings.h"
 #include "tools/clsSeq.h"
 
-// Every member of a running game, with the names the windows and the rules use.
-// Held by GameCore; the main window reads it to show labels and colours.
+// Every member of a running game, with the names the windows and the rules use,
+// and the player's settings, of which the drawing and the fall tick read the phantom
+// mode, the grid and the pan sweep. Held by GameCore; the main window reads it to
+// show labels and colours.
 namespace qv {
 
-struct GameState {
+struct GameState : MainSettings {
     // Board: columns 0..22, rows 0..34; the playfield is columns 4..18, rows 0..30.
     static constexpr int BOARD_COLUMNS = 23;
     static constexpr int BOARD_ROWS = 35;
@@ -65,17 +68,13 @@ struct GameState {
     std::array<Color, size_t(Button::COUNT)> ButtonBackColor{};
     bool cmdDownEnabled = true;
 
-    // Drawing and the settings the drawing reads.
+    // Drawing (iFantom and bDrawSetka come with the settings).
     std::array<int16_t, 17> iGridX{};
     std::array<int16_t, 32> iGridY{};
     uint8_t btPhantomX = 0;
     uint8_t btPhantomY = 0;
-    uint8_t iFantom = 1;
-    bool bDrawSetka = true;
 
-    // Background sound sweep (the settings own EnableLoop and SpeedChange).
-    bool EnableLoop = true;
-    int16_t SpeedChange = 0;
+    // Background sound sweep (EnableLoop and SpeedChange come with the settings).
     int32_t ForLoop = 0;
     int16_t iPanDirection = 1;
 

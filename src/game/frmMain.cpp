@@ -113,7 +113,8 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game(*this, rnd, clock),
-      dataFolder_(dataFolder.isEmpty() ? Data_Folder() : dataFolder)
+      dataFolder_(dataFolder.isEmpty() ? Data_Folder() : dataFolder),
+      ownDataFolder_(dataFolder.isEmpty())
 {
     setAutoFillBackground(true);
     frmMain::Set_Colors(this, QPalette::Window, game.FormBackColor);

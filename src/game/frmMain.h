@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QPalette>
+#include <QPointF>
 #include <QPointer>
 #include <QRegion>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "game/Random.h"
 #include "game/TickPacer.h"
 #include "shell/QtUnits.h"
+#include "shell/SettingsFile.h"
 #include "sound/SoundEvents.h"
 #include "sound/clsDMCtrl.h"
 
@@ -35,7 +37,7 @@ class frmOpen;
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
 // keys, buttons and timer ticks to it. Created once by Main; tests drive it offscreen.
-class frmMain : public QWidget, public IGameView {
+class frmMain : public QWidget, public IGameView, public ISettingsTarget {
     Q_OBJECT
 public:
     // dataFolder holds the records file; empty: Data_Folder(). The first show runs Form_Load.
@@ -53,20 +55,20 @@ public:
     SystemClock clock;
     GameCore game;
 
-    // Sound settings. The fall tick reads the background's two in the game; they are named here too.
-    bool EnableSoundControl = true;          // event sounds on
-    std::string PathToBkgMusic;              // background wave file; "..." when none opened
-    int32_t freq = 0;                        // background rate in Hz
-    bool& EnableLoop = game.EnableLoop;      // background sound on, pan sweeping
-    int16_t& SpeedChange = game.SpeedChange; // pan step per tick, 0..500
+    // The player's settings, held once in the game (the drawing and the fall tick read them there).
+    bool& EnableSoundControl = game.EnableSoundControl; // event sounds on
+    std::string& PathToBkgMusic = game.PathToBkgMusic;  // background wave file; "..." when none opened
+    int32_t& freq = game.freq;                          // background rate in Hz
+    bool& EnableLoop = game.EnableLoop;                 // background sound on, pan sweeping
+    int16_t& SpeedChange = game.SpeedChange;            // pan step per tick, 0..500
+    uint8_t& iFantom = game.iFantom;                    // phantom: 0 off, 1 Quarvex only, 2 always
+    bool& bDrawSetka = game.bDrawSetka;                 // board grid drawn
 
     // Creates the ten sound channels, empty, in their order (Main does this before the first show).
     void Create_Channels();
     bool Has_Channels() const { return bool(channels_[0]); }
     // A sound channel; valid from Create_Channels until the window closes.
     clsDMCtrl& m(Channel channel) { return *channels_[size_t(channel)]; }
-    // Until the settings file is read: the channels and the background take a fresh file's values.
-    void Default_Sound();
     // Form_QueryUnload's last steps: the channels in their order, then the background sound.
     void Release_Sound();
 
@@ -104,9 +106,9 @@ public:
 
     // The player's track (UTF-8 path; "..." or empty: none), a switch kept for the settings
     // file, and whether the track repeats. InitMusic of winMP3 starts the track.
-    std::string MP3Path = "...";
-    bool MP3Enable = true;
-    bool MP3Loop = true;
+    std::string& MP3Path = game.MP3Path;
+    bool& MP3Enable = game.MP3Enable;
+    bool& MP3Loop = game.MP3Loop;
 
     Color lMenuBackColor = Rgb(128, 64, 0);
     int16_t iMigStep = 0;
@@ -115,6 +117,13 @@ public:
     void Form_Load();
     // Once per run: grid tables, window shape, settings, caption.
     void Init_Application();
+    // Reads the settings file of this computer and applies it: windows, sound, player, options.
+    void Load_Settings();
+    // Writes the settings file (only after Load_Settings); false when it could not be written,
+    // the previous file then stays as it was.
+    bool Save_Settings();
+    // The settings file in use; empty before Load_Settings or when no folder could hold it.
+    std::filesystem::path Settings_File() const;
     // Shapes the window once per run: panels and connectors stay, the rest is cut away.
     void RebuildWindowRgn();
     // Board picture scale 3760 x 7760, then figure and preview redrawn; the argument is unused.
@@ -165,6 +174,32 @@ public:
     void Pause_Toggle() override;
     void Game_Lost(int32_t score) override;
 
+    MainSettings& Settings() override { return game; }
+    void Set_Visible(PlacedWindow w, bool visible) override;
+    void Set_Left(PlacedWindow w, float twips) override;
+    void Set_Top(PlacedWindow w, float twips) override;
+    void Repaint(PlacedWindow w) override;
+    bool Visible(PlacedWindow w) override;
+    float Left(PlacedWindow w) override;
+    float Top(PlacedWindow w) override;
+    void Restore_Main_Window() override;
+    void Wait_Events(int n) override;
+    void PlayBkgMusic(const std::string& path) override;
+    bool bFailedBkg() override;
+    void StopBkgMusic() override;
+    void SetBkgVolume(int16_t volume) override;
+    void SetBkgFreq(int32_t hz) override;
+    int16_t GetBkgVolume() override;
+    void Set_DMCtrlPath(Channel c, const std::string& path) override;
+    void Set_DMCtrlEnabled(Channel c, bool on) override;
+    void Set_DMCtrlVolume(Channel c, int16_t volume) override;
+    void Set_DMCtrlFreq(Channel c, int32_t hz) override;
+    std::string DMCtrlPath(Channel c) override;
+    bool DMCtrlEnabled(Channel c) override;
+    int16_t DMCtrlVolume(Channel c) override;
+    int32_t DMCtrlFreq(Channel c) override;
+    void InitMusic() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -187,7 +222,8 @@ private:
     bool Button_Event(QObject* watched, QEvent* event);
     void Menu_Event(QObject* watched, QEvent* event);
     void Hover(QPushButton* button);
-    void Default_Places();
+    QWidget* Placed(PlacedWindow w);
+    std::vector<std::filesystem::path> Settings_Folders() const;
     void Form_Resize();
     void Apply_Fixed_Size();
     void Set_Side_Window_States(Qt::WindowStates state);
@@ -196,6 +232,10 @@ private:
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};
     std::array<QPushButton*, size_t(Button::COUNT)> buttonOf_{};
     QString dataFolder_;
+    bool ownDataFolder_ = false;
+    std::unique_ptr<SettingsFile> settingsFile_;
+    // The places last set in twips, kept while a window stays at the pixel they round to.
+    std::array<QPointF, 5> placeTwips_{};
     QElapsedTimer clockDown_;
     TickPacer pacer_;
     unsigned downGeneration_ = 0;

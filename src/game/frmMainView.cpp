@@ -133,31 +133,6 @@ void frmMain::Create_Channels()
         c = std::make_unique<clsDMCtrl>(EnableSoundControl);
 }
 
-void frmMain::Default_Sound()
-{
-    const std::string folder = Program_Folder().toStdString();
-    if (Has_Channels())
-        for (const SoundEventDefaults& d : kSoundEventsInFileOrder) {
-            clsDMCtrl& c = m(d.channel);
-            c.DMCtrlPath(folder + std::string(kSoundFolder) + std::string(d.fileName));
-            c.DMCtrlEnabled(true);
-            c.DMCtrlVolume(d.volume);
-            c.DMCtrlFreq(d.frequency);
-        }
-    EnableSoundControl = true;
-    EnableLoop = kBkgDefaultLoop;
-    SpeedChange = kDefaultSpeedChange;
-    PathToBkgMusic = folder + "\\" + std::string(kBkgDefaultRelativePath);
-    DirectSound::PlayBkgMusic(PathToBkgMusic, freq);
-    if (DirectSound::bFailedBkg())
-        PathToBkgMusic = "...";
-    if (!EnableLoop)
-        DirectSound::StopBkgMusic();
-    DirectSound::SetBkgVolume(kBkgDefaultVolume);
-    DirectSound::SetBkgFreq(kBkgDefaultFreq);
-    freq = kBkgDefaultFreq;
-}
-
 void frmMain::Release_Sound()
 {
     for (auto& c : channels_)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/GameView.h"
+#include "shell/MainSettings.h"
 #include "sound/SoundEvents.h"
 
 // The settings file of one computer: a fixed sequence of lines, one value per
@@ -13,20 +14,6 @@ namespace qv {
 
 // The windows whose places the file keeps; the four side windows in file order.
 enum class PlacedWindow : int { Main, Records, Statistic, Future, Player };
-
-// Main-window settings that are plain values: setting one has no side effect.
-struct MainSettings {
-    bool EnableSoundControl = true;
-    std::string PathToBkgMusic = "...";
-    bool EnableLoop = kBkgDefaultLoop;
-    int32_t freq = kBkgDefaultFreq;  // background playback rate, Hz
-    std::string MP3Path = "...";
-    bool MP3Enable = true;
-    bool MP3Loop = true;
-    int16_t SpeedChange = kDefaultSpeedChange;  // pan sweep step per fall tick, 0 = none
-    uint8_t iFantom = 1;      // phantom: 0 off, 1 Quarvex figures only, 2 always
-    bool bDrawSetka = true;
-};
 
 // What the settings file reads into and writes from: the main window with its
 // side windows, sound channels, background sound and player. Positions in twips.

@@ -49,23 +49,8 @@ void frmMain::Init_Application()
     initDone_ = true;
     game.Init_Grid_And_Pan();
     RebuildWindowRgn();
-    // The settings file is read here once it exists (side windows, sound, player); until then
-    // the windows take the places of a fresh settings file and the side windows start hidden.
-    Default_Places();
-    Default_Sound();
+    Load_Settings();
     setWindowTitle("Quarvex Zeb Ostrela");
-}
-
-void frmMain::Default_Places()
-{
-    move(Px(555), Px(405));
-    const struct {
-        QWidget* window;
-        int top;
-    } places[] = {{winRecords, 6505}, {winStatistic, 1905}, {winFuture, 405}};
-    for (const auto& p : places)
-        if (p.window)
-            p.window->move(Px(7310), Px(p.top));
 }
 
 void frmMain::Menu_Reset()
@@ -119,8 +104,9 @@ void frmMain::Finish_Game(int32_t score)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Form_QueryUnload: the settings file is written here once it exists, while the side
-    // windows are still loaded. The close is never refused.
+    // Form_QueryUnload: the settings file first, while the side windows are still loaded. A
+    // file that cannot be written keeps its previous content. The close is never refused.
+    (void)Save_Settings();
     closing_ = true;
     for (QTimer* t : {&tmrDown, &tmrDemo, &tmrLevel, &tmrMigCountLines, &tmrMigMenuControls})
         t->stop();

@@ -1,5 +1,4 @@
 #include "game/frmMain.h"
-#include "shell/QtUnits.h"
 #include "sound/frmMP3.h"
 #include "tools/frmOpen.h"
 
@@ -7,10 +6,8 @@ namespace qv {
 
 void frmMain::Build_Music()
 {
+    // The settings file places and shows it and starts its track.
     winMP3 = new frmMP3(*this);
-    // The place a fresh settings file holds; the settings file moves it once it is read.
-    winMP3->move(Px(7310), Px(5205));
-    winMP3->InitMusic();
 }
 
 void frmMain::Unload_Music()

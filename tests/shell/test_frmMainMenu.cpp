@@ -14,6 +14,8 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "shell/QtMainMod.h"
+#include "shell/TextFile.h"
 
 using qv::Color;
 using qv::Rgb;
@@ -26,12 +28,23 @@ constexpr Color GREEN = Rgb(0, 255, 0);
 constexpr Color BROWN = Rgb(128, 64, 0);
 constexpr Color BLACK = Rgb(0, 0, 0);
 
+// A settings file in `folder` that hides all four side windows, so the menu starts unticked.
+void Hide_Side_Windows(const QString& folder)
+{
+    const std::vector<std::string> fresh = qv::SettingsFile::Default_Lines();
+    std::vector<std::string> lines{fresh[0], fresh[1], "False", "False", "False", "False"};
+    lines.insert(lines.end(), fresh.begin() + 14, fresh.end());
+    const std::string name = qv::SettingsFile::File_Name(qv::Get_Computer_Name());
+    ASSERT_TRUE(qv::Write_Text_Lines(folder.toStdString() + "/" + name, lines));
+}
+
 // A shown main window over a temporary data folder, driven through its menu strip.
 class frmMainMenu : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        Hide_Side_Windows(dir.path());
         frm = std::make_unique<qv::frmMain>(dir.path());
         frm->show();
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "game/frmMain.h"
@@ -14,12 +15,14 @@ namespace {
 
 struct MainSound : ::testing::Test {
     FakeSound device;
+    QTemporaryDir dir;
     std::unique_ptr<frmMain> w;
     void SetUp() override
     {
-        w = std::make_unique<frmMain>(QDir::tempPath());
+        // A folder without a settings file: the fresh file's values apply.
+        w = std::make_unique<frmMain>(dir.path());
         w->Create_Channels();
-        w->Default_Sound();
+        w->Load_Settings();
     }
     void TearDown() override
     {

@@ -1,0 +1,143 @@
+#include <QStandardPaths>
+
+#include "game/frmMain.h"
+#include "records/frmFuture.h"
+#include "records/frmQuarvexFathers.h"
+#include "records/frmStatistic.h"
+#include "shell/QtMainMod.h"
+#include "sound/DirectSound.h"
+#include "sound/frmMP3.h"
+
+namespace qv {
+
+namespace fs = std::filesystem;
+
+void frmMain::Load_Settings()
+{
+    // The channels exist before the file is read into them (Main makes them; a test may not).
+    if (!Has_Channels())
+        Create_Channels();
+    settingsFile_ = std::make_unique<SettingsFile>(fs::path(Program_Folder().toStdString()), Settings_Folders(),
+                                                   Get_Computer_Name());
+    settingsFile_->Load_Settings(*this);
+}
+
+bool frmMain::Save_Settings()
+{
+    // Never read in this run, or the channels already gone: whatever file there is stays untouched.
+    if (!settingsFile_ || !Has_Channels())
+        return false;
+    return settingsFile_->Save_Settings(*this);
+}
+
+fs::path frmMain::Settings_File() const { return settingsFile_ ? settingsFile_->File() : fs::path(); }
+
+std::vector<fs::path> frmMain::Settings_Folders() const
+{
+    // The records file's folder; the per-user folder backs up a program folder chosen by the
+    // start-up probe whose settings file turns out unreadable or uncreatable.
+    std::vector<fs::path> folders{fs::path(dataFolder_.toStdString())};
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (ownDataFolder_ && !user.isEmpty() && user != dataFolder_)
+        folders.emplace_back(user.toStdString());
+    return folders;
+}
+
+QWidget* frmMain::Placed(PlacedWindow w)
+{
+    switch (w) {
+    case PlacedWindow::Main: return this;
+    case PlacedWindow::Records: return winRecords;
+    case PlacedWindow::Statistic: return winStatistic;
+    case PlacedWindow::Future: return winFuture;
+    case PlacedWindow::Player: return winMP3;
+    }
+    return nullptr;
+}
+
+void frmMain::Set_Visible(PlacedWindow w, bool visible)
+{
+    if (w == PlacedWindow::Main)
+        return;
+    if (QWidget* window = Placed(w))
+        window->setVisible(visible);
+}
+
+// Places are those of the client areas: the window system's frame is not known before a window
+// is mapped, so a frame place would land differently from one start to the next.
+void frmMain::Set_Left(PlacedWindow w, float twips)
+{
+    placeTwips_[size_t(w)].setX(twips);
+    if (QWidget* window = Placed(w))
+        window->setGeometry(QRect(QPoint(Px(twips), window->geometry().y()), window->size()));
+}
+
+void frmMain::Set_Top(PlacedWindow w, float twips)
+{
+    placeTwips_[size_t(w)].setY(twips);
+    if (QWidget* window = Placed(w))
+        window->setGeometry(QRect(QPoint(window->geometry().x(), Px(twips)), window->size()));
+}
+
+void frmMain::Repaint(PlacedWindow w)
+{
+    if (QWidget* window = Placed(w))
+        window->repaint();
+}
+
+bool frmMain::Visible(PlacedWindow w)
+{
+    const QWidget* window = Placed(w);
+    return window && window->isVisible();
+}
+
+float frmMain::Left(PlacedWindow w)
+{
+    // A window the player has not moved keeps the place it was given, fraction and all.
+    const float kept = float(placeTwips_[size_t(w)].x());
+    const QWidget* window = Placed(w);
+    if (!window || window->geometry().x() == Px(kept))
+        return kept;
+    return float(window->geometry().x() * TWIPS_PER_PIXEL);
+}
+
+float frmMain::Top(PlacedWindow w)
+{
+    const float kept = float(placeTwips_[size_t(w)].y());
+    const QWidget* window = Placed(w);
+    if (!window || window->geometry().y() == Px(kept))
+        return kept;
+    return float(window->geometry().y() * TWIPS_PER_PIXEL);
+}
+
+void frmMain::Restore_Main_Window()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void frmMain::Wait_Events(int n) { qv::Wait_Events(n); }
+
+void frmMain::PlayBkgMusic(const std::string& path) { DirectSound::PlayBkgMusic(path, freq); }
+bool frmMain::bFailedBkg() { return DirectSound::bFailedBkg(); }
+void frmMain::StopBkgMusic() { DirectSound::StopBkgMusic(); }
+void frmMain::SetBkgVolume(int16_t volume) { DirectSound::SetBkgVolume(volume); }
+void frmMain::SetBkgFreq(int32_t hz) { DirectSound::SetBkgFreq(hz); }
+int16_t frmMain::GetBkgVolume() { return DirectSound::GetBkgVolume(); }
+
+void frmMain::Set_DMCtrlPath(Channel c, const std::string& path) { m(c).DMCtrlPath(path); }
+void frmMain::Set_DMCtrlEnabled(Channel c, bool on) { m(c).DMCtrlEnabled(on); }
+void frmMain::Set_DMCtrlVolume(Channel c, int16_t volume) { m(c).DMCtrlVolume(volume); }
+void frmMain::Set_DMCtrlFreq(Channel c, int32_t hz) { m(c).DMCtrlFreq(hz); }
+std::string frmMain::DMCtrlPath(Channel c) { return m(c).DMCtrlPath(); }
+bool frmMain::DMCtrlEnabled(Channel c) { return m(c).DMCtrlEnabled(); }
+int16_t frmMain::DMCtrlVolume(Channel c) { return m(c).DMCtrlVolume(); }
+int32_t frmMain::DMCtrlFreq(Channel c) { return m(c).DMCtrlFreq(); }
+
+void frmMain::InitMusic()
+{
+    if (winMP3)
+        winMP3->InitMusic();
+}
+
+} // namespace qv
