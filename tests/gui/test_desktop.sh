@@ -65,13 +65,24 @@ eval "$(origin "$main")"
 # Menu buttons in screen pixels: "Pause" at 0, 240 and "Best" at 1200, 600 twips in the menu frame.
 pause_x=$((X + (menu_x) / 15 + 4)); pause_y=$((Y + (menu_y + 240) / 15 + 8))
 best_x=$((X + (menu_x + 1200) / 15)); best_y=$((Y + (menu_y + 600) / 15))
-shot "$work/menu.png"
-[ "$(pixel "$work/menu.png" "$pause_x" "$pause_y")" = "128,64,0" ] || fail "Pause face is not brown"
+# A fresh settings file shows every side window: "Best" is ticked at first.
+find_window "The Best Of The Quarvex" >/dev/null || fail "records window not shown at the start"
+click_twips "$main" $((menu_x + 1200 + 300)) $((menu_y + 600 + 120))   # Best off
+wait_for 5 sh -c '! xdotool search --onlyvisible --name "^The Best Of The Quarvex\$" >/dev/null 2>&1' ||
+  fail "Best did not hide the records window"
+# The pointer leaves the menu, so the shots show the buttons as they rest.
+xdotool mousemove 1 1
+unticked_shown() {
+  shot "$work/menu.png"
+  convert "$work/menu.png" -crop 41x17+$best_x+$best_y +repage "$work/best_off.png"
+  [ "$(pixel "$work/menu.png" "$pause_x" "$pause_y")" = "128,64,0" ]
+}
+wait_for 5 unticked_shown || fail "Pause face is not brown"
 [ "$(pixel "$work/menu.png" $((best_x + 4)) $((best_y + 8)))" = "0,0,0" ] || fail "Best face is not black"
-convert "$work/menu.png" -crop 41x17+$best_x+$best_y +repage "$work/best_off.png"
 
-click_twips "$main" $((menu_x + 1200 + 300)) $((menu_y + 600 + 120))   # Best
+click_twips "$main" $((menu_x + 1200 + 300)) $((menu_y + 600 + 120))   # Best on
 find_window "The Best Of The Quarvex" >/dev/null || fail "records window not shown"
+xdotool mousemove 1 1
 ticked_differs() {
   shot "$work/ticked.png"
   convert "$work/ticked.png" -crop 41x17+$best_x+$best_y +repage "$work/best_on.png"
@@ -80,9 +91,8 @@ ticked_differs() {
 wait_for 5 ticked_differs || fail "a ticked Best looks like an unticked one"
 [ "$(pixel "$work/ticked.png" $((best_x + 4)) $((best_y + 8)))" = "0,0,0" ] || fail "ticked Best face is not black"
 
-# Statistics and future windows shown once and hidden again: they must stay hidden.
+# Statistics and future windows, shown by the settings file, hidden with their buttons: they must stay hidden.
 for b in 1800 600; do
-  click_twips "$main" $((menu_x + b + 300)) $((menu_y + 600 + 120))
   click_twips "$main" $((menu_x + b + 300)) $((menu_y + 600 + 120))
 done
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
