@@ -155,6 +155,7 @@ frmHelp::frmHelp(QWidget* owner)
     cmdNext = new QPushButton(QString::fromUtf8("Далее"), this);
     cmdNext->setGeometry(Twips_Rect(CLIENT_WIDTH - 240 - 1332, 2400, 1332, 252));
     cmdNext->setDefault(true);
+    cmdClose->setAutoDefault(false);
     connect(cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
 
@@ -211,6 +212,7 @@ void frmHelp::Form_Load()
     txtText->setFixedWidth(width());
     iHeight = 0;
     Apply_Height();
+    cmdNext->setFocus();
     tmrResize.start();
 }
 

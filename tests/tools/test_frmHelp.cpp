@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -175,13 +176,17 @@ TEST_F(frmHelpTour, Close_on_the_records_page_ends_the_tour_without_lighting_any
         EXPECT_EQ(after[i].palette, before[i].palette) << i;
 }
 
-TEST_F(frmHelpTour, the_close_box_or_a_lost_game_ends_the_tour_and_restores_the_lit_widget)
+TEST_F(frmHelpTour, Enter_goes_on_and_the_close_box_or_a_lost_game_ends_the_tour_and_restores_the_lit_widget)
 {
     Run([](int n, qv::frmHelp& h) {
-        if (n == 2)
+        if (n == 0) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&h, &enter); // Enter moves on like "Далее"
+        } else if (n == 2) {
             h.close();
-        else
+        } else {
             h.cmdNext->click();
+        }
     });
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_FALSE(Is_White(frm->cmdDown));
