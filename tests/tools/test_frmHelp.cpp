@@ -167,10 +167,12 @@ TEST_F(frmHelpTour, Next_visits_each_explained_widget_once_in_order_lit_white_th
 TEST_F(frmHelpTour, Close_on_the_records_page_ends_the_tour_without_lighting_anything)
 {
     const auto before = Looks();
+    frm->chkExit->setFocus();
     Run([](int, qv::frmHelp& h) { h.cmdClose->click(); });
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(pages[0].lit.empty());
     EXPECT_FALSE(frm->chkHelp->isChecked());
+    EXPECT_EQ(frm->focusWidget(), frm->picQuarvex);
     const auto after = Looks();
     for (size_t i = 0; i < after.size(); ++i)
         EXPECT_EQ(after[i].palette, before[i].palette) << i;
