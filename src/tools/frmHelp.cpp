@@ -29,39 +29,21 @@ constexpr int CLIENT_HEIGHT = 2700;
 constexpr int UNROLLED = 3030;
 
 struct MainWidget {
-    const char* name;
-    QWidget* widget; // null for a timer
+    const char* name; // only where the tour's rules need it
+    QWidget* widget;
 };
 
-// The main window's widgets in the window's own order, as the tour walks them.
+// The main window's widgets in the window's own order: panels and connectors, then those with a help text.
 std::vector<MainWidget> Main_Widgets(frmMain& m)
 {
-    return {{"fraQuarvex", m.fraQuarvex},   {"fraLeft", m.fraLeft},
-            {"fraBottom", m.fraBottom},     {"fraBottomRight", m.fraBottomRight},
-            {"Label1", m.Label1},           {"Label2", m.Label2},
-            {"Label3", m.Label3},           {"Label4", m.Label4},
-            {"Label5", m.Label5},           {"picQuarvex", m.picQuarvex},
-            {"fraControl", m.fraControl},   {"cmdDown", m.cmdDown},
-            {"cmdLeftRight", m.cmdLeftRight[2]}, {"cmdLeftRight", m.cmdLeftRight[0]},
-            {"cmdRotate", m.cmdRotate[0]},  {"cmdSpace", m.cmdSpace},
-            {"lblPause", m.lblPause},       {"frmMenu", m.frmMenu},
-            {"chkMP3", m.chkMP3},           {"chkExit", m.chkExit},
-            {"chkFuture", m.chkFuture},     {"chkAuto", m.chkAuto},
-            {"chkStat", m.chkStat},         {"chkRec", m.chkRec},
-            {"chkSet", m.chkSet},           {"chkDemo", m.chkDemo},
-            {"chkHelp", m.chkHelp},         {"chkPause", m.chkPause},
-            {"tmrDown", nullptr},           {"tmrDemo", nullptr},
-            {"fraScore", m.fraScore},       {"lblScore", m.lblScore},
-            {"fraLines", m.fraLines},       {"lblCountLines", m.lblCountLines[1]},
-            {"lblCountLines", m.lblCountLines[2]}, {"lblCountLines", m.lblCountLines[3]},
-            {"lblCountLines", m.lblCountLines[4]}, {"picNext", m.picNext},
-            {"lblFirma", m.lblFirma},       {"lblSumBonus", m.lblSumBonus},
-            {"lblHeightBonus", m.lblHeightBonus}, {"lblLevel", m.lblLevel},
-            {"lblPosition", m.lblPosition}, {"lblRemain", m.lblRemain},
-            {"lblNextPlace", m.lblNextPlace}, {"lblAutors", m.lblAutors},
-            {"lblTimeBonus", m.lblTimeBonus}, {"lblTotal", m.lblTotal},
-            {"lblTotalScore", m.lblTotalScore}, {"tmrLevel", nullptr},
-            {"tmrMigCountLines", nullptr},  {"tmrMigMenuControls", nullptr}};
+    std::vector<MainWidget> all = {{"fraQuarvex", m.fraQuarvex}, {"fraLeft", m.fraLeft},
+                                   {"fraBottom", m.fraBottom},   {"fraBottomRight", m.fraBottomRight},
+                                   {"Label1", m.Label1},         {"Label2", m.Label2},
+                                   {"Label3", m.Label3},         {"Label4", m.Label4},
+                                   {"Label5", m.Label5}};
+    for (QWidget* w : m.Help_Widgets())
+        all.push_back({w == m.lblTotal ? "lblTotal" : w == m.lblHeightBonus ? "lblHeightBonus" : "", w});
+    return all;
 }
 
 // A widget's look before it was lit, to be put back exactly.
@@ -108,8 +90,7 @@ void Walk(frmMain& m, frmHelp& help)
     const std::vector<MainWidget> widgets = Main_Widgets(m);
     std::vector<TourWidget> seen;
     for (const MainWidget& w : widgets)
-        seen.push_back({w.name, w.widget == nullptr,
-                        w.widget ? w.widget->property("Tag").toString().toStdString() : std::string()});
+        seen.push_back({w.name, false, w.widget->property("Tag").toString().toStdString()});
     for (size_t i : Tour_Stops(seen)) {
         QWidget* w = widgets[i].widget;
         const Saved saved = Light(w);

@@ -26,14 +26,6 @@ TEST(HelpTour, Tour_Stops_keeps_the_window_order_and_passes_over_panels_connecto
     EXPECT_EQ(visited, (std::vector<std::string>{"picQuarvex", "fraControl", "lblPause", "lblLevel", "lblTotalScore"}));
 }
 
-TEST(HelpTour, Tour_Skips_a_named_connector_even_when_it_carries_a_text)
-{
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "fraLeft", "fraBottomRight",
-                             "fraBottom", "fraQuarvex", "lblTotal", "lblHeightBonus"})
-        EXPECT_TRUE(qv::Tour_Skips({name, false, "text"})) << name;
-    EXPECT_FALSE(qv::Tour_Skips({"lblTimeBonus", false, "text"}));
-}
-
 TEST(HelpTour, Tour_Sound_Code_rounds_half_to_even_and_covers_1_to_7)
 {
     EXPECT_EQ(qv::Tour_Sound_Code(0.0f), 1);
