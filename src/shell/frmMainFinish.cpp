@@ -14,6 +14,7 @@
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
 #include "sound/frmMP3.h"
+#include "tools/frmHelp.h"
 
 namespace qv {
 
@@ -81,8 +82,9 @@ bool frmMain::Ask_Player_Name(std::string& name)
 void frmMain::Finish_Game(int32_t score)
 {
     game.Demo_Enable(false);
-    // The help and settings windows are closed here once they exist.
+    // The settings window is closed here once it exists.
     Skip_On_Error([&] { Unload_Open_Dialog(); });
+    Skip_On_Error([&] { frmHelp::Close_Tour(); });
     Skip_On_Error([&] {
         game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
     });

@@ -7,6 +7,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "sound/frmMP3.h"
+#include "tools/frmHelp.h"
 
 namespace qv {
 
@@ -58,9 +59,9 @@ void frmMain::chkPause_Click(bool value)
 
 void frmMain::chkHelp_Click(bool value)
 {
-    // The help tour runs here, modally, once its window exists; the button then springs back.
+    // The tour unticks the button at its end, which runs this handler once more.
     if (value)
-        chkHelp->setChecked(false);
+        frmHelp::Run_Tour(*this);
     Focus_Board();
 }
 

@@ -1,0 +1,232 @@
+#include "tools/frmHelp.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
+#include "game/QtPicture.h"
+#include "game/frmMain.h"
+#include "records/frmQuarvexFathers.h"
+#include "shell/QtUnits.h"
+#include "tools/HelpTour.h"
+
+namespace qv {
+
+QPointer<frmHelp> frmHelp::current_;
+
+namespace {
+
+constexpr Color WHITE = Rgb(255, 255, 255);
+constexpr Color BLACK = Rgb(0, 0, 0);
+constexpr int CLIENT_WIDTH = 3480;
+constexpr int CLIENT_HEIGHT = 2700;
+constexpr int UNROLLED = 3030;
+
+struct MainWidget {
+    const char* name; // only where the tour's rules need it
+    QWidget* widget;
+};
+
+// The main window's widgets in the window's own order: panels and connectors, then those with a help text.
+std::vector<MainWidget> Main_Widgets(frmMain& m)
+{
+    std::vector<MainWidget> all = {{"fraQuarvex", m.fraQuarvex}, {"fraLeft", m.fraLeft},
+                                   {"fraBottom", m.fraBottom},   {"fraBottomRight", m.fraBottomRight},
+                                   {"Label1", m.Label1},         {"Label2", m.Label2},
+                                   {"Label3", m.Label3},         {"Label4", m.Label4},
+                                   {"Label5", m.Label5}};
+    for (QWidget* w : m.Help_Widgets())
+        all.push_back({w == m.lblTotal ? "lblTotal" : w == m.lblHeightBonus ? "lblHeightBonus" : "", w});
+    return all;
+}
+
+// A widget's look before it was lit, to be put back exactly.
+struct Saved {
+    QPalette palette;
+    bool autoFill = false;
+    Color pictureBack = 0;
+};
+
+Saved Light(QWidget* w)
+{
+    Saved saved{w->palette(), w->autoFillBackground()};
+    if (auto* picture = qobject_cast<QtPicture*>(w)) {
+        saved.pictureBack = picture->BackColor();
+        picture->SetBackColor(WHITE);
+        return saved;
+    }
+    const bool button = qobject_cast<QAbstractButton*>(w) != nullptr;
+    frmMain::Set_Colors(w, button ? QPalette::Button : QPalette::Window, WHITE);
+    w->setAutoFillBackground(true);
+    return saved;
+}
+
+void Restore(QWidget* w, const Saved& saved)
+{
+    if (auto* picture = qobject_cast<QtPicture*>(w)) {
+        picture->SetBackColor(saved.pictureBack);
+        return;
+    }
+    w->setAutoFillBackground(saved.autoFill);
+    w->setPalette(saved.palette);
+}
+
+void Play_Random_Sound(frmMain& m) { m.game.Play_Event_Sound(Tour_Sound_Code(m.rnd.Rnd())); }
+
+void Set_Records_Back(frmMain& m, Color c)
+{
+    if (m.winRecords)
+        m.winRecords->Set_Back_Color(c);
+}
+
+void Walk(frmMain& m, frmHelp& help)
+{
+    const std::vector<MainWidget> widgets = Main_Widgets(m);
+    std::vector<TourWidget> seen;
+    for (const MainWidget& w : widgets)
+        seen.push_back({w.name, false, w.widget->property("Tag").toString().toStdString()});
+    for (size_t i : Tour_Stops(seen)) {
+        QWidget* w = widgets[i].widget;
+        const Saved saved = Light(w);
+        help.strText = QString::fromStdString(seen[i].tag);
+        help.Show_Page();
+        Restore(w, saved);
+        Play_Random_Sound(m);
+        // A picture's new back colour wipes its drawing.
+        if (w == m.picQuarvex) {
+            m.game.Draw_Board();
+            m.game.Draw_Grid();
+            m.game.Draw_Figure();
+        } else if (w == m.picNext) {
+            m.game.Draw_Next();
+        }
+        if (help.blnClose)
+            break;
+    }
+}
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+{
+    setWindowTitle(QString::fromUtf8("Справка"));
+    setModal(true);
+    setAutoFillBackground(true);
+    frmMain::Set_Colors(this, QPalette::Window, Rgb(0, 0, 255));
+    setFixedWidth(Px(CLIENT_WIDTH));
+
+    txtText = new QPlainTextEdit(this);
+    txtText->setReadOnly(true);
+    txtText->setFocusPolicy(Qt::NoFocus);
+    QFont font("Tahoma");
+    font.setPointSize(9);
+    font.setBold(true);
+    txtText->setFont(font);
+    txtText->setGeometry(0, 0, Px(CLIENT_WIDTH), Px(2292));
+
+    cmdClose = new QPushButton(QString::fromUtf8("Закрыть"), this);
+    cmdClose->setGeometry(Twips_Rect(240, 2400, 1332, 252));
+    cmdNext = new QPushButton(QString::fromUtf8("Далее"), this);
+    cmdNext->setGeometry(Twips_Rect(CLIENT_WIDTH - 240 - 1332, 2400, 1332, 252));
+    cmdNext->setDefault(true);
+    cmdClose->setAutoDefault(false);
+    connect(cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
+
+    tmrResize.setInterval(15);
+    tmrResize.setTimerType(Qt::PreciseTimer);
+    connect(&tmrResize, &QTimer::timeout, this, &frmHelp::tmrResize_Timer);
+}
+
+frmHelp::~frmHelp()
+{
+    if (current_ == this)
+        current_ = nullptr;
+}
+
+frmHelp* frmHelp::Current() { return current_; }
+
+void frmHelp::Close_Tour()
+{
+    if (!current_)
+        return;
+    current_->blnClose = true;
+    if (current_->isVisible())
+        current_->done(QDialog::Rejected);
+}
+
+void frmHelp::Run_Tour(frmMain& m)
+{
+    frmHelp help(&m);
+    current_ = &help;
+    Play_Random_Sound(m);
+    Set_Records_Back(m, WHITE);
+    help.strText = QString::fromUtf8(RECORDS_PAGE_TEXT);
+    help.Show_Page();
+    Set_Records_Back(m, BLACK);
+    if (!help.blnClose)
+        Walk(m, help);
+    current_ = nullptr;
+    m.chkHelp->setChecked(false);
+}
+
+void frmHelp::Show_Page()
+{
+    // A tour ended from outside (a lost game) shows no further page.
+    if (blnClose)
+        return;
+    Form_Load();
+    exec();
+    tmrResize.stop();
+}
+
+void frmHelp::Form_Load()
+{
+    txtText->setPlainText(strText);
+    txtText->setFixedWidth(width());
+    iHeight = 0;
+    Apply_Height();
+    cmdNext->setFocus();
+    tmrResize.start();
+}
+
+void frmHelp::tmrResize_Timer()
+{
+    iHeight += 100;
+    Apply_Height();
+    txtText->setFixedWidth(width());
+    if (iHeight > UNROLLED)
+        tmrResize.stop();
+}
+
+void frmHelp::Apply_Height()
+{
+    // The height counts the caption as the outer height does; the window never grows past its client area.
+    int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (isVisible() && frameGeometry().height() > height())
+        caption = frameGeometry().height() - height();
+    setFixedHeight(std::clamp(Px(iHeight) - caption, 1, Px(CLIENT_HEIGHT)));
+}
+
+void frmHelp::cmdNext_Click() { accept(); }
+
+void frmHelp::cmdClose_Click()
+{
+    blnClose = true;
+    accept();
+}
+
+void frmHelp::reject()
+{
+    blnClose = true;
+    QDialog::reject();
+}
+
+} // namespace qv
