@@ -40,7 +40,8 @@ endforeach()
 
 if(QUARVEX_TESTS)
   add_test(NAME install.desktop_entry_and_metainfo_validate
-           COMMAND sh -c "desktop-file-validate \"$0\" && appstreamcli validate --no-net \"$1\""
+           COMMAND sh -c "out=$(desktop-file-validate \"$0\") && [ -z \"$out\" ] || { echo \"$out\"; exit 1; }
+                          appstreamcli validate --no-net \"$1\""
                    ${CMAKE_SOURCE_DIR}/assets/quarvex.desktop
                    ${CMAKE_SOURCE_DIR}/assets/org.quarvex.Quarvex.metainfo.xml)
 endif()

@@ -37,6 +37,9 @@ for f in usr/bin/quarvex usr/share/quarvex/ usr/share/applications/quarvex.deskt
   grep -qx "./$f" "$work/deb.list" || fail "package lacks $f"
 done
 [ -d "$build/bin/sound" ] && { grep -q '^./usr/share/quarvex/sound/.' "$work/deb.list" || fail "package lacks the sound files"; }
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml" ||
+  fail "metadata has no release $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 qt6-qpa-plugins libopenal1 libsndfile1 libmpv2 fonts-liberation fonts-dejavu-core; do
   grep -q "\b$p\b" <<<"$depends" || fail "package does not depend on $p: $depends"
