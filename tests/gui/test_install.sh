@@ -47,13 +47,13 @@ done
 
 # The program runs as "nobody" when this shell is root and the account can be taken.
 run_as=()
+chmod 755 "$work"
 if [ "$(id -u)" -eq 0 ] && nobody=$(id -u nobody 2>/dev/null) &&
-   setpriv --reuid="$nobody" --regid="$(id -g nobody)" --clear-groups true 2>/dev/null; then
+   setpriv --reuid="$nobody" --regid="$(id -g nobody)" --clear-groups test -x "$root/usr/bin/quarvex" 2>/dev/null; then
   run_as=(setpriv --reuid="$nobody" --regid="$(id -g nobody)" --clear-groups)
 fi
 trap 'chmod -R u+w "$root" 2>/dev/null; gui_cleanup' EXIT
 chmod -R a-w "$root"
-chmod 755 "$work"
 snapshot() { find "$root" -printf '%p %s %T@ %m\n' | sort; }
 snapshot >"$work/prefix.before"
 
