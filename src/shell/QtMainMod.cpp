@@ -64,7 +64,10 @@ QString Data_Folder(const QString& program, const QString& user)
 
 QString Data_Folder()
 {
-    return Data_Folder(Program_Folder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Named here rather than taken from the application's name, so the folder stays put
+    // whatever name or maker the application object is given.
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/quarvex";
+    return Data_Folder(Program_Folder(), user);
 }
 
 void Register_Fonts()
