@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xdotool imagemagick x11-utils openbox
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

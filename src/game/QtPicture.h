@@ -8,7 +8,8 @@ namespace qv {
 
 // A picture box with a user scale that keeps what is drawn on it: the board,
 // the preview and the future picture. Drawing goes into a persistent image the
-// size of the widget; painting only copies that image to the screen.
+// size of the widget in device pixels, so it stays sharp at any scale factor;
+// painting only copies that image to the screen, pixel for pixel.
 class QtPicture : public QWidget, public ICanvas {
     Q_OBJECT
 public:
@@ -22,14 +23,16 @@ public:
     // Pixel column or row of a user coordinate: x * width / scaleWidth, rounded half to even.
     int Pixel_X(double x) const;
     int Pixel_Y(double y) const;
+    // Thickness of outlines and lines in device pixels: one pixel scaled by the device ratio.
+    int Pen_Width() const;
 
     // Fills the whole picture with the back colour.
     void Clear() override;
-    // 1-pixel border in `border`; inside in the fill colour unless the fill is transparent.
+    // Border one pixel thick (scaled) in `border`; inside in the fill colour unless the fill is transparent.
     void OutlineBox(double x1, double y1, double x2, double y2, Color border) override;
     // The whole box, corners included, in `color`.
     void FilledBox(double x1, double y1, double x2, double y2, Color color) override;
-    // 1-pixel line between the two points, both ends included.
+    // Line one pixel thick (scaled) between the two points, both ends included.
     void Line(double x1, double y1, double x2, double y2, Color color) override;
     void SetFillColor(Color c) override;
     // New back colour of the picture and the widget; like a picture box, this wipes the drawing.
@@ -40,7 +43,7 @@ public:
     void Set_Fill_Transparent(bool transparent) { fillTransparent_ = transparent; }
     bool Fill_Transparent() const { return fillTransparent_; }
 
-    // The persistent image, resized to the widget first; for tests and screenshots.
+    // The persistent image in device pixels, fitted to the widget first; for tests and screenshots.
     QImage& Image();
 
 protected:
@@ -49,9 +52,14 @@ protected:
 
 private:
     void Fit_Image();
-    QRect Pixel_Rect(double x1, double y1, double x2, double y2) const;
+    int Device_X(double x) const;
+    int Device_Y(double y) const;
+    QRect Device_Rect(double x1, double y1, double x2, double y2) const;
+    // Schedules a repaint of a rectangle given in device pixels.
+    void Update_Device(const QRect& r);
 
     QImage image_;
+    double ratio_ = 1;
     double scaleWidth_;
     double scaleHeight_;
     Color back_ = Rgb(192, 192, 192);

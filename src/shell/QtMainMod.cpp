@@ -38,17 +38,39 @@ std::string Get_Computer_Name()
 
 QString Program_Folder() { return QCoreApplication::applicationDirPath(); }
 
-QString Data_Folder()
+// Where an installed copy keeps its shipped files, relative to the executable's folder
+// (the build sets it from the install layout).
+#ifndef QUARVEX_SHARE_FROM_BIN
+#define QUARVEX_SHARE_FROM_BIN "../share/quarvex"
+#endif
+
+QString Shipped_Folder(const QString& program)
 {
-    const QString program = Program_Folder();
-    {
+    if (QDir(program).exists("sound"))
+        return program;
+    const QString installed = QDir::cleanPath(program + "/" + QUARVEX_SHARE_FROM_BIN);
+    return QDir(installed).exists() ? installed : program;
+}
+
+QString Shipped_Folder() { return Shipped_Folder(Program_Folder()); }
+
+QString Data_Folder(const QString& program, const QString& user)
+{
+    if (Shipped_Folder(program) == program) {
         QTemporaryFile probe(program + "/.quarvex-write-test-XXXXXX");
         if (probe.open())
             return program;
     }
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
     return user;
+}
+
+QString Data_Folder()
+{
+    // Named here rather than taken from the application's name, so the folder stays put
+    // whatever name or maker the application object is given.
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/quarvex";
+    return Data_Folder(Program_Folder(), user);
 }
 
 void Register_Fonts()

@@ -15,9 +15,15 @@ void Wait_Events(int n);
 std::string Get_Computer_Name();
 // Folder of the executable.
 QString Program_Folder();
-// Where the program keeps its files: the program folder when a file can be created
-// there, otherwise the per-user data folder (created when missing).
+// Folder of the files shipped with the program (the sound folder): the program folder
+// when they stand beside it, else the installed data folder (../share/quarvex).
+QString Shipped_Folder();
+QString Shipped_Folder(const QString& program);
+// Folder of the player's files (records, settings): the program folder of a copy that
+// keeps its shipped files beside it and can be written, otherwise the per-user data
+// folder (created when missing). An installed copy never writes into its own folders.
 QString Data_Folder();
+QString Data_Folder(const QString& program, const QString& user);
 // Font substitutions so that the Windows font names render with matching metrics.
 void Register_Fonts();
 // Start-up: the splash until the clock's second changes, then the main window and

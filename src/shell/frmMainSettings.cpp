@@ -17,7 +17,8 @@ void frmMain::Load_Settings()
     // The channels exist before the file is read into them (Main makes them; a test may not).
     if (!Has_Channels())
         Create_Channels();
-    settingsFile_ = std::make_unique<SettingsFile>(fs::path(Program_Folder().toStdString()), Settings_Folders(),
+    // "..." names the program's own sound files, which an installed copy keeps in its data folder.
+    settingsFile_ = std::make_unique<SettingsFile>(fs::path(Shipped_Folder().toStdString()), Settings_Folders(),
                                                    Get_Computer_Name());
     settingsFile_->Load_Settings(*this);
 }
