@@ -19,8 +19,7 @@ has_figure() { shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00F
 wait_for 20 has_figure || fail "no falling figure on the board"
 
 if [ "$track" = yes ]; then
-  menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
-  click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 600 + 120))   # MP3
+  # A fresh settings file shows the player window with the other side windows.
   player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
   click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
   dialog=$(find_window "Открыть") || fail "file-open dialog not shown"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measures the real program under Xvfb with a track playing: shows the player
-# with "MP3", picks a track through "Select" and the file-open dialog, then reports
+# Measures the real program under Xvfb with a track playing: in the player that a
+# fresh settings file shows, picks a track through "Select" and the file-open dialog, then reports
 # resident memory and the share of a core used over ten seconds of a running game.
 # Usage: bash bench/measure_music.sh build/bin/quarvex
 set -euo pipefail
@@ -19,8 +19,6 @@ cpu_percent_over() {
 }
 
 echo "game alone: resident $(resident) MiB, cpu $(cpu_percent_over 10) % of a core"
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
-click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 600 + 120))   # MP3
 player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
 before=$(threads)
 click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select

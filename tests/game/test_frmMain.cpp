@@ -22,6 +22,7 @@
 #include "records/frmGameOver.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "support/DialogAnswers.h"
 
 using qv::clsRecords;
 using qv::Rgb;
@@ -70,47 +71,6 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<qv::frmMain> frm;
 };
-
-// Answers the modal dialogs of the end-of-game flow in turn as each one comes up; a dialog
-// without an answer left is closed, so a wrong flow fails instead of hanging.
-class Dialog_Answers {
-public:
-    explicit Dialog_Answers(std::vector<std::function<void(QWidget*)>> answers) : answers_(std::move(answers))
-    {
-        QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
-        poll_.start(10);
-    }
-    std::vector<QString> Seen;
-
-private:
-    void Poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_.data())
-            return;
-        last_ = modal;
-        Seen.push_back(modal->metaObject()->className());
-        if (next_ < answers_.size())
-            answers_[next_++](modal);
-        else
-            modal->close();
-    }
-    std::vector<std::function<void(QWidget*)>> answers_;
-    size_t next_ = 0;
-    QPointer<QWidget> last_;
-    QTimer poll_;
-};
-
-auto Close_It = [](QWidget* w) { w->close(); };
-auto Say_Yes = [](QWidget* w) { qobject_cast<qv::frmGameOver*>(w)->cmdYes_Click(); };
-std::function<void(QWidget*)> Enter_Name(const QString& name)
-{
-    return [name](QWidget* w) {
-        auto* d = qobject_cast<qv::frmEnterName*>(w);
-        d->txtName->setText(name);
-        d->cmdOk_Click();
-    };
-}
 
 } // namespace
 
