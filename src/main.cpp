@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <clocale>
 
 #include "shell/QtMainMod.h"
@@ -9,6 +10,9 @@ int main(int argc, char** argv)
     // The music player needs the C number format; Qt has set the locale by now.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setStyle("Fusion");
+    // The desktop entry and the icon an installed copy puts in the icon theme.
+    QGuiApplication::setDesktopFileName("quarvex");
+    QApplication::setWindowIcon(QIcon::fromTheme("quarvex"));
     qv::Register_Fonts();
     return qv::Main(app);
 }
