@@ -255,6 +255,55 @@ TEST_F(SettingsWindow, cmdOpenFirst_loses_the_chosen_file)
     EXPECT_EQ(QString::fromStdString(w->m(Channel::Left1).DMCtrlPath()), QDir(sounds.path()).filePath(name));
 }
 
+TEST_F(SettingsWindow, cmdOpen_loses_the_background_file_or_its_volume)
+{
+    QTemporaryDir sounds;
+    const QString good = QString::fromUtf8("Тихий фон.wav"), bad = "broken.wav";
+    for (const QString& name : {good, bad})
+        QFile(QDir(sounds.path()).filePath(name)).open(QIODevice::WriteOnly);
+    device.missing.insert(QDir(sounds.path()).filePath(bad).toStdString());
+    w->PathToBkgMusic = QDir(sounds.path()).filePath("old.wav").toStdString();
+    Open();
+    s->chkEnable->click();
+    s->sldVolBackgrnd->setValue(-1500);
+    const auto choose = [&](const QString& name) {
+        QTimer::singleShot(0, [&, name] {
+            ASSERT_NE(w->winOpen, nullptr);
+            EXPECT_EQ(QDir(w->winOpen->Folder()), QDir(sounds.path()));
+            const auto items = w->winOpen->filOpen->findItems(name, Qt::MatchExactly);
+            ASSERT_EQ(items.size(), 1);
+            w->winOpen->filOpen_Click(items[0]);
+        });
+        s->cmdOpen->click();
+    };
+    choose(good);
+    EXPECT_EQ(QString::fromStdString(w->PathToBkgMusic), QDir(sounds.path()).filePath(good));
+    EXPECT_EQ(s->lblFile->text(), good);
+    EXPECT_EQ(device.logs.back()->calls.front(), "play-loop") << "a new file plays although switched off";
+    EXPECT_EQ(device.logs.back()->volume, -1500);
+    EXPECT_EQ(s->sldFreq->value(), device.rate);
+    EXPECT_FALSE(w->EnableLoop);
+    EXPECT_TRUE(s->chkEnable->isChecked());
+
+    choose(bad);
+    EXPECT_EQ(s->lblFile->text(), "Empty");
+    EXPECT_EQ(s->sldFreq->value(), s->sldFreq->minimum());
+}
+
+TEST_F(SettingsWindow, cmdSeq_opens_no_sequence_editor)
+{
+    Open();
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        seen = modal->metaObject()->className();
+        modal->close();
+    });
+    s->cmdSeq->click();
+    EXPECT_EQ(seen, "qv::frmSeq");
+}
+
 TEST_F(SettingsWindow, check_boxes_named_for_the_off_state_switch_on)
 {
     Open();
