@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "game/frmMain.h"
 #include "settings/SettingsRules.h"
@@ -135,7 +136,12 @@ void SettingsSlider::mouseReleaseEvent(QMouseEvent* event)
 void SettingsSlider::keyReleaseEvent(QKeyEvent* event)
 {
     QSlider::keyReleaseEvent(event);
-    if (!event->isAutoRepeat() && MouseUp)
+    // Only the keys that move a slider; the release of a Tab that brought the focus here is no change.
+    static const int moving[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
+                                 Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+    if (event->isAutoRepeat() || !MouseUp)
+        return;
+    if (std::find(std::begin(moving), std::end(moving), event->key()) != std::end(moving))
         MouseUp();
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -224,6 +225,14 @@ TEST_F(SettingsWindow, sliders_act_at_the_wrong_moment)
     EXPECT_EQ(w->m(Channel::Drop2).DMCtrlVolume(), -1034);
     Release_Mouse(s->sldVolBut2);
     EXPECT_EQ(w->m(Channel::Drop2).DMCtrlVolume(), -2100);
+
+    // A key that moved the slider acts when let go; the Tab that brought the focus does not.
+    s->sldFreqBut1->setValue(25000);
+    for (int key : {int(Qt::Key_Tab), int(Qt::Key_Right)}) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(s->sldFreqBut1, &release);
+        EXPECT_EQ(w->m(Channel::Drop1).DMCtrlFreq(), key == Qt::Key_Tab ? 20000 : 25000);
+    }
 }
 
 TEST_F(SettingsWindow, cmdOpenFirst_loses_the_chosen_file)
