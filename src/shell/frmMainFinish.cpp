@@ -13,6 +13,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "settings/frmSettings.h"
 #include "sound/frmMP3.h"
 #include "tools/frmHelp.h"
 
@@ -82,9 +83,9 @@ bool frmMain::Ask_Player_Name(std::string& name)
 void frmMain::Finish_Game(int32_t score)
 {
     game.Demo_Enable(false);
-    // The settings window is closed here once it exists.
     Skip_On_Error([&] { Unload_Open_Dialog(); });
     Skip_On_Error([&] { frmHelp::Close_Tour(); });
+    Skip_On_Error([&] { frmSettings::Close_Window(); });
     Skip_On_Error([&] {
         game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
     });

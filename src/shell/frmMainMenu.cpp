@@ -6,6 +6,7 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "settings/frmSettings.h"
 #include "sound/frmMP3.h"
 #include "tools/frmHelp.h"
 
@@ -73,8 +74,9 @@ void frmMain::chkDemo_Click(bool value)
 
 void frmMain::chkSet_Click(bool value)
 {
-    // The settings window is shown here, modally, once it exists; unticking redraws the board.
+    // Unticking runs this handler again, which redraws the board with the options just set.
     if (value) {
+        frmSettings::Show_Modal(*this);
         chkSet->setChecked(false);
         return;
     }
@@ -107,7 +109,7 @@ void frmMain::chkFuture_Click(bool value)
 
 void frmMain::chkMP3_Click(bool value)
 {
-    // Without a player window the button springs back, like "Set" and "Help"; hiding the
+    // Without a player window the button springs back; hiding the
     // player leaves its track playing.
     if (!winMP3) {
         if (value)

@@ -91,6 +91,7 @@ int32_t GetBkgFreq()
 }
 
 int16_t GetBkgVolume() { return Bkg().bFailedBkg ? 0 : Bkg().iBkgVolume; }
+int16_t iBkgVolume() { return Bkg().iBkgVolume; }
 
 void ReleaseBkgSound()
 {

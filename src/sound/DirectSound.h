@@ -23,6 +23,8 @@ void SetBkgFreq(int32_t frequency);
 int32_t GetBkgFreq();
 // Last volume given to SetBkgVolume; 0 after a failed open.
 int16_t GetBkgVolume();
+// Last volume given to SetBkgVolume, also after a failed open.
+int16_t iBkgVolume();
 // Stops the sound and frees it.
 void ReleaseBkgSound();
 // True when the last open failed.

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -14,6 +17,7 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "settings/frmSettings.h"
 #include "shell/QtMainMod.h"
 #include "shell/TextFile.h"
 
@@ -146,11 +150,36 @@ TEST_F(frmMainMenu, chkDemo_runs_the_demo_until_a_new_game_clears_it)
     EXPECT_FALSE(frm->tmrDemo.isActive());
 }
 
-TEST_F(frmMainMenu, chkSet_springs_back_without_its_window)
+TEST_F(frmMainMenu, chkSet_leaves_the_grid_on_the_board_after_the_settings_window_removed_it)
 {
+    const auto grid_pixels = [this] {
+        const QImage board = frm->picQuarvex->Image();
+        int n = 0;
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x) {
+                const QColor c = board.pixelColor(x, y);
+                n += c.blue() == 220 && c.red() == c.green() && (c.red() == 200 || c.red() == 175);
+            }
+        return n;
+    };
+    ASSERT_GT(grid_pixels(), 100);
     frm->chkExit->setFocus();
+    bool timerRan = false;
+    QTimer::singleShot(0, [&] {
+        qv::frmSettings* settings = qv::frmSettings::Current();
+        ASSERT_NE(settings, nullptr);
+        EXPECT_TRUE(settings->isModal());
+        timerRan = frm->tmrDown.isActive();
+        settings->chkSetka->click();
+        settings->optFant[2]->click();
+        settings->cmdOk->click();
+    });
     frm->chkSet->click();
+    EXPECT_TRUE(timerRan) << "the fall timer stopped under the settings window";
     EXPECT_FALSE(frm->chkSet->isChecked());
+    EXPECT_FALSE(frm->bDrawSetka);
+    EXPECT_EQ(frm->iFantom, 2);
+    EXPECT_EQ(grid_pixels(), 0);
     EXPECT_EQ(frm->focusWidget(), frm->picQuarvex);
 }
 
