@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +19,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kDir = fs::temp_directory_path() / "quarvex-alsound";
+// One folder per test process: CTest runs the tests of this file side by side, and a file
+// rewritten by one while another reads it would be heard half-written.
+const fs::path kDir = fs::temp_directory_path() / ("quarvex-alsound-" + std::to_string(getpid()));
+const struct Remove_At_Exit {
+    ~Remove_At_Exit() { std::error_code e; fs::remove_all(kDir, e); }
+} removeAtExit;
 
 // Writes a wave file of `frames` frames; `sample(frame, channel)` gives each value in -1..1.
 std::string Wave(const std::string& name, int rate, int channels, int frames,
