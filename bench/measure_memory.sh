@@ -13,8 +13,7 @@ seconds="${1:-20}"
 export ALSOFT_DRIVERS=null
 gui_start "$exe"
 cp "$(dirname "$0")/../tests/sound/fixtures/tone.mp3" "$bin/tone.mp3"
-gui_launch
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 has_figure() { shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00FFFF')" -gt 0 ]; }
 wait_for 20 has_figure || fail "no falling figure on the board"
 

@@ -7,8 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/../tests/gui/gui_lib.sh"
 gui_start "$1"
 cp "$(dirname "$0")/../tests/sound/fixtures/tone.mp3" "$bin/Мелодия с пробелами.mp3"
-gui_launch
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 
 resident() { awk '/^VmRSS/ {r = $2} /^RssAnon/ {a = $2} /^RssFile/ {f = $2} END {printf "%.1f (private %.1f, shared-library pages %.1f)", r / 1024, a / 1024, f / 1024}' "/proc/$qpid/status"; }
 threads() { ls "/proc/$qpid/task" | wc -l; }

@@ -18,7 +18,6 @@ gui_launch
 
 title="Quarvex Zeb Ostrela"
 main=$(find_window "$title") || fail "main window did not appear"
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
 demo_on() { click_twips "$main" $((menu_x + 1200 + 300)) $((menu_y + 240 + 120)); }
 
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$qpid/status"; }

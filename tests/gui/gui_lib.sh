@@ -3,6 +3,7 @@
 #   gui_start EXE [--wm]   copies the program folder to a temporary folder, starts
 #                          Xvfb (and openbox with --wm) and exports DISPLAY
 #   gui_launch [ARGS...]   starts the copied program; its output goes to $work/out.log
+#   gui_main               gui_launch, then waits for the main window and sets $main to it
 #   gui_stop_program       waits (bounded) for the program to end, then kills it
 # Everything started here is stopped, and the temporary folder removed, when the
 # test's shell exits, whether the test passed or failed.
@@ -58,6 +59,16 @@ gui_start() {
 gui_launch() {
   "$bin/quarvex" "$@" >"$work/out.log" 2>&1 &
   qpid=$!
+}
+
+# The menu strip's frame in the main window's client area, in twips: its buttons are
+# 615 x 255 twips, 600 apart, "Pause" "Help" "Demo" "Set" "Exit" at 240 and "Auto"
+# "Future" "Best" "Stat" "MP3" at 600 below the frame's top.
+menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
+
+gui_main() {
+  gui_launch
+  main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
 }
 
 gui_stop_program() {

@@ -60,7 +60,6 @@ done
 [ "$splash" = painted ] || fail "splash title not painted ($splash)"
 
 main=$(find_window "$title") || fail "main window did not appear"
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
 eval "$(origin "$main")"
 # Menu buttons in screen pixels: "Pause" at 0, 240 and "Best" at 1200, 600 twips in the menu frame.
 pause_x=$((X + (menu_x) / 15 + 4)); pause_y=$((Y + (menu_y + 240) / 15 + 8))

@@ -6,10 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
-gui_launch
-
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
+gui_main
 # A fresh settings file shows the records window with the other side windows.
 records=$(find_window "The Best Of The Quarvex") || fail "records window not shown"
 

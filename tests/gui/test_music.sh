@@ -9,10 +9,8 @@ source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
 cp "$(dirname "$0")/../sound/fixtures/tone.mp3" "$bin/Мелодия с пробелами.mp3"
 cp "$(dirname "$0")/../sound/fixtures/not_music.mp3" "$bin/Я не музыка.mp3"
-gui_launch
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
 mp3_button() { click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 600 + 120)); }
 player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
 

@@ -6,8 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
 cp "$(dirname "$0")/../sound/fixtures/tone.mp3" "$bin/tone.mp3"
-gui_launch
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 has_figure() { shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00FFFF')" -gt 0 ]; }
 wait_for 20 has_figure || fail "no falling figure on the board"
 

@@ -5,12 +5,8 @@
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
-gui_launch
+gui_main
 
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
-
-# Bottom row of the menu strip: frame at 3240+120, 6840+80 twips; buttons 615 x 255.
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
 find_window "The Best Of The Quarvex" >/dev/null || fail "records window not shown"
 find_window "Statistic" >/dev/null || fail "statistics window not shown"
 find_window "Future" >/dev/null || fail "future window not shown"

@@ -7,9 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1" --wm
-gui_launch
-
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 for title in "The Best Of The Quarvex" "Statistic" "Future" '\*\.mp3 & \*\.wma Player'; do
   find_window "$title" >/dev/null || fail "a fresh settings file does not show \"$title\""
 done
@@ -20,7 +18,6 @@ line_count() { tr -cd '\n' <"$(settings_file)" | wc -c; }
 [ -n "$(settings_file)" ] || fail "no settings file written at the first start"
 [ "$(line_count)" -eq 66 ] || fail "the fresh settings file has $(line_count) lines, not 66"
 
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
 click_twips "$main" $((menu_x + 1800 + 300)) $((menu_y + 600 + 120))   # Stat
 visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Statistic\$" >/dev/null 2>&1' ||

@@ -6,10 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
-gui_launch
-
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
-menu_x=$((3240 + 120)); menu_y=$((6840 + 80))
+gui_main
 
 # grid_pixels: pixels of the board in either grid colour, as the screen shows them.
 grid_pixels() {

@@ -7,9 +7,7 @@ source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
 [ -f "$bin/sound/left1.WAV" ] && [ -f "$bin/sound/slowrays.wav" ] || fail "no sound folder beside the program"
 export ALSOFT_DRIVERS=null
-gui_launch
-
-main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear"
+gui_main
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 
 # The name or game-over dialog carries the program's title too: a second such window ends the game.
