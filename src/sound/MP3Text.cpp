@@ -31,14 +31,4 @@ int64_t Milliseconds(double seconds)
     return int64_t(std::llround(seconds * 1000.0));
 }
 
-std::string Track_Name(const std::string& path)
-{
-    const size_t slash = path.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0 && name.size() - dot <= 4)
-        name.erase(dot);
-    return name;
-}
-
 } // namespace qv

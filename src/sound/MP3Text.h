@@ -3,7 +3,7 @@
 #include <string>
 
 // Texts of the music control and the player window that need no back end:
-// the playing time, the track name shown and the fixed result texts.
+// the playing time and the fixed result texts.
 namespace qv {
 
 // mmPlay's result when the request went to the back end.
@@ -23,8 +23,5 @@ std::string Position_Text(int64_t ms);
 // Milliseconds of a back-end time in seconds, rounded to the nearest millisecond; negative,
 // infinite or not-a-number reads as 0.
 int64_t Milliseconds(double seconds);
-// Name of the track at `path`: the part after its last "\" or "/", less a dot and an
-// extension of at most three characters at its end.
-std::string Track_Name(const std::string& path);
 
 } // namespace qv

@@ -8,6 +8,7 @@
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
 #include "shell/MainMod.h"
+#include "settings/SettingsRules.h"
 #include "shell/QtUnits.h"
 #include "sound/MP3Text.h"
 #include "tools/frmOpen.h"
@@ -18,7 +19,7 @@ namespace {
 
 const char* const MUSIC_PATTERN = "*.wma;*.mp3;*.mp2";
 
-QString Shown_Name(const std::string& path) { return QString::fromStdString(Shorten_Path(Track_Name(path), 30)); }
+QString Shown_Name(const std::string& path) { return QString::fromStdString(Shorten_Path(GetFileName(path), 30)); }
 
 } // namespace
 

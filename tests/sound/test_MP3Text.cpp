@@ -31,12 +31,3 @@ TEST(Position_Text, reads_a_time_before_the_start_as_zero)
     EXPECT_EQ(qv::Milliseconds(std::nan("")), 0);
     EXPECT_EQ(qv::Milliseconds(59.5), 59500);
 }
-
-TEST(Track_Name, drops_the_folder_and_the_extension_of_either_separator)
-{
-    EXPECT_EQ(qv::Track_Name("C:\\Music\\Sea song.mp3"), "Sea song");
-    EXPECT_EQ(qv::Track_Name("/home/игрок/Мелодия с пробелами.wma"), "Мелодия с пробелами");
-    EXPECT_EQ(qv::Track_Name("/music/tone.mp2"), "tone");
-    EXPECT_EQ(qv::Track_Name("/music/no extension"), "no extension");
-    EXPECT_EQ(qv::Track_Name(""), "");
-}
