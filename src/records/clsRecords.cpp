@@ -15,17 +15,6 @@ namespace {
 constexpr const char* DEFAULT_NAME = "Pelko";
 constexpr size_t NAME_COLUMN = 15;
 
-// A name as one file line: line breaks become blanks and NUL bytes go, so that
-// names and scores stay paired when the file is read back.
-std::string One_Line(std::string name)
-{
-    std::erase(name, '\0');
-    for (char& c : name)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    return name;
-}
-
 // A link to a missing file counts as missing: the file is then made where it points.
 bool Absent(const fs::path& file)
 {

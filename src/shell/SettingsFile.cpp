@@ -115,16 +115,6 @@ std::string Print_Position(float twips)
     return Print_Number(value);
 }
 
-// A stored string as one line: line breaks would shift every later value.
-std::string One_Line(std::string text)
-{
-    std::erase(text, '\0');
-    for (char& c : text)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    return text;
-}
-
 // Hands out the file's lines as typed values. The first bad or missing line
 // calls onError once; from then on every value is the caller's default.
 class Line_Reader {

@@ -383,4 +383,13 @@ double Leading_Number(const std::string& line)
     return negative ? -value : value;
 }
 
+std::string One_Line(std::string text)
+{
+    std::erase(text, '\0');
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
 } // namespace qv

@@ -36,6 +36,9 @@ bool Write_Text_Lines(const std::filesystem::path& file, const std::vector<std::
 
 bool Is_Valid_Utf8(const std::string& text);
 std::string Cp1251_To_Utf8(const std::string& text);
+// Text as one file line: NUL bytes dropped, line breaks turned into blanks, so that a stored
+// name or path never shifts the lines that follow it.
+std::string One_Line(std::string text);
 // Number of characters (code points) of UTF-8 text.
 size_t Utf8_Length(const std::string& text);
 // The first / last n characters of UTF-8 text (the whole text when it is shorter).

@@ -92,23 +92,28 @@ bool frmMain::Visible(PlacedWindow w)
     return window && window->isVisible();
 }
 
+namespace {
+
+// A window the player has not moved keeps the place it was given, fraction and all.
+float Kept_Or_Moved(double keptTwips, int pixels)
+{
+    return pixels == Px(keptTwips) ? float(keptTwips) : float(pixels * TWIPS_PER_PIXEL);
+}
+
+} // namespace
+
 float frmMain::Left(PlacedWindow w)
 {
-    // A window the player has not moved keeps the place it was given, fraction and all.
-    const float kept = float(placeTwips_[size_t(w)].x());
     const QWidget* window = Placed(w);
-    if (!window || window->geometry().x() == Px(kept))
-        return kept;
-    return float(window->geometry().x() * TWIPS_PER_PIXEL);
+    const double kept = placeTwips_[size_t(w)].x();
+    return window ? Kept_Or_Moved(kept, window->geometry().x()) : float(kept);
 }
 
 float frmMain::Top(PlacedWindow w)
 {
-    const float kept = float(placeTwips_[size_t(w)].y());
     const QWidget* window = Placed(w);
-    if (!window || window->geometry().y() == Px(kept))
-        return kept;
-    return float(window->geometry().y() * TWIPS_PER_PIXEL);
+    const double kept = placeTwips_[size_t(w)].y();
+    return window ? Kept_Or_Moved(kept, window->geometry().y()) : float(kept);
 }
 
 void frmMain::Restore_Main_Window()
