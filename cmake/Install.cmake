@@ -29,6 +29,7 @@ install(TARGETS quarvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The data folder marks an installed copy even before the sound generator has run.
 install(DIRECTORY DESTINATION ${QUARVEX_INSTALL_SHARE})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/sound DESTINATION ${QUARVEX_INSTALL_SHARE} OPTIONAL)
+install(FILES ${CMAKE_SOURCE_DIR}/assets/alsoft.conf DESTINATION ${QUARVEX_INSTALL_SHARE})
 install(FILES ${CMAKE_SOURCE_DIR}/assets/quarvex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/org.quarvex.Quarvex.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

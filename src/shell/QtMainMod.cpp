@@ -65,13 +65,14 @@ QString Data_Folder(const QString& program, const QString& user)
     return user;
 }
 
-QString Data_Folder()
+QString User_Data_Folder()
 {
     // Named here rather than taken from the application's name, so the folder stays put
     // whatever name or maker the application object is given.
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/quarvex";
-    return Data_Folder(Program_Folder(), user);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/quarvex";
 }
+
+QString Data_Folder() { return Data_Folder(Program_Folder(), User_Data_Folder()); }
 
 void Register_Fonts()
 {
@@ -82,7 +83,7 @@ void Register_Fonts()
 
 int Main(QApplication& app)
 {
-    Start_Sound_Device((Program_Folder() + "/alsoft.conf").toStdString());
+    Start_Sound_Device((Shipped_Folder() + "/alsoft.conf").toStdString());
     auto* splash = new frmSplash;
     splash->show();
     // A window manager may map the window a moment after show(), and a paint made before

@@ -23,6 +23,8 @@ QString Shipped_Folder(const QString& program);
 // keeps its shipped files beside it and can be written, otherwise the per-user data
 // folder (created when missing). An installed copy never writes into its own folders.
 QString Data_Folder();
+// The per-user data folder (~/.local/share/quarvex), whether or not it is in use.
+QString User_Data_Folder();
 QString Data_Folder(const QString& program, const QString& user);
 // Font substitutions so that the Windows font names render with matching metrics.
 void Register_Fonts();

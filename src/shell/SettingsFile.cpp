@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "shell/TextFile.h"
+#include "sound/SoundPath.h"
 
 namespace qv {
 
@@ -250,14 +251,6 @@ bool Is_Unsafe_In_File_Name(char c)
     return u < 0x20 || u == 0x7F || std::strchr("/\\:*?\"<>|", c) != nullptr;
 }
 
-std::string Clean_Line(std::string raw)
-{
-    std::erase(raw, '\0');
-    if (!Is_Valid_Utf8(raw))
-        raw = Cp1251_To_Utf8(raw);
-    return Utf8_Left(raw, MAX_LINE);
-}
-
 } // namespace
 
 SettingsFile::SettingsFile(fs::path programFolder, std::vector<fs::path> folders, const std::string& computerName)
@@ -282,27 +275,7 @@ std::vector<std::string> SettingsFile::Default_Lines() { return Lines_Of(Default
 
 std::string SettingsFile::Program_File(const std::string& relative) const
 {
-    fs::path path = program_;
-    size_t start = 0;
-    while (start <= relative.size()) {
-        size_t end = relative.find_first_of("\\/", start);
-        if (end == std::string::npos)
-            end = relative.size();
-        const std::string part = relative.substr(start, end - start);
-        start = end + 1;
-        if (part.empty())
-            continue;
-        std::error_code ec;
-        fs::path next = path / part;
-        if (!fs::exists(next, ec))
-            for (const fs::directory_entry& e : fs::directory_iterator(path, ec))
-                if (Same_Letters(e.path().filename().string(), part)) {
-                    next = e.path();
-                    break;
-                }
-        path = next;
-    }
-    return path.string();
+    return Resolve_Path(program_.string() + "\\" + relative);
 }
 
 void SettingsFile::Load_Settings(ISettingsTarget& t)
@@ -352,7 +325,7 @@ void SettingsFile::Open_Lines(std::vector<std::string>& lines)
 {
     for (const fs::path& folder : folders_) {
         const fs::path file = folder / name_;
-        if (Read_Head_Lines(file, MAX_LINES, lines)) {
+        if (Read_Text_Lines(file, lines, MAX_LINES)) {
             file_ = file;
             return;
         }
@@ -363,7 +336,7 @@ void SettingsFile::Open_Lines(std::vector<std::string>& lines)
         fs::create_directories(folder, ec);
         if (Write_Text_Lines(file, Default_Lines())) {
             file_ = file;
-            if (!Read_Head_Lines(file, MAX_LINES, lines))
+            if (!Read_Text_Lines(file, lines, MAX_LINES))
                 lines = Default_Lines();
             return;
         }
@@ -404,46 +377,6 @@ bool SettingsFile::Write_Somewhere(const std::vector<std::string>& lines)
         }
     }
     return false;
-}
-
-bool Read_Head_Lines(const fs::path& file, size_t maxLines, std::vector<std::string>& lines)
-{
-    lines.clear();
-    std::error_code ec;
-    // Only a regular file: a pipe or a device could block or never end.
-    if (!fs::is_regular_file(file, ec))
-        return false;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    const size_t rawLimit = 4 * MAX_LINE;  // enough bytes for MAX_LINE characters of UTF-8
-    std::string raw;
-    bool afterCr = false, first = true;
-    char buf[65536];
-    while (lines.size() < maxLines && in) {
-        in.read(buf, sizeof buf);
-        const size_t n = size_t(in.gcount());
-        size_t i = (first && n >= 3 && std::memcmp(buf, "\xEF\xBB\xBF", 3) == 0) ? 3 : 0;
-        first = false;
-        for (; i < n && lines.size() < maxLines; ++i) {
-            const char c = buf[i];
-            const bool crLf = afterCr && c == '\n';
-            afterCr = c == '\r';
-            if (crLf)
-                continue;
-            if (c == '\r' || c == '\n') {
-                lines.push_back(Clean_Line(std::move(raw)));
-                raw.clear();
-            } else if (raw.size() < rawLimit) {
-                raw += c;
-            }
-        }
-    }
-    if (in.bad())
-        return false;
-    if (lines.size() < maxLines && !raw.empty())
-        lines.push_back(Clean_Line(std::move(raw)));
-    return true;
 }
 
 } // namespace qv

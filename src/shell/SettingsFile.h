@@ -100,9 +100,4 @@ private:
     std::filesystem::path file_;
 };
 
-// Reads at most maxLines lines of a text file, whatever its size. Lines end in
-// CR LF, LF or CR alone; they are decoded as text files are and cut to MAX_LINE.
-// False when the file is missing or cannot be read.
-bool Read_Head_Lines(const std::filesystem::path& file, size_t maxLines, std::vector<std::string>& lines);
-
 } // namespace qv

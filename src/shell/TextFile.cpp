@@ -109,7 +109,8 @@ std::string Clean_Line(std::string raw)
 bool Read_All(const fs::path& file, std::string& data)
 {
     std::error_code ec;
-    if (fs::is_directory(file, ec) || (fs::exists(file, ec) && !g_access->May_Read(file)))
+    // Only a regular file: a folder cannot be read, and a pipe or a device could block or never end.
+    if (fs::exists(file, ec) && (!fs::is_regular_file(file, ec) || !g_access->May_Read(file)))
         return false;
     const int fd = Open_File(file, O_RDONLY, 0);
     if (fd < 0)
@@ -204,14 +205,14 @@ fs::path Resolve_Links(const fs::path& file)
     return p;
 }
 
-bool Read_Text_Lines(const fs::path& file, std::vector<std::string>& lines)
+bool Read_Text_Lines(const fs::path& file, std::vector<std::string>& lines, size_t maxLines)
 {
     lines.clear();
     std::string data;
     if (!Read_All(file, data))
         return false;
     size_t start = data.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    while (start < data.size()) {
+    while (start < data.size() && lines.size() < maxLines) {
         size_t end = data.find_first_of("\r\n", start);
         size_t next = data.size();
         if (end == std::string::npos)

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,9 +26,11 @@ void Set_File_Access(const File_Access* access);
 // The file that `file` finally names once symbolic links are followed (it may not exist).
 std::filesystem::path Resolve_Links(const std::filesystem::path& file);
 
-// Reads the file's lines (UTF-8). False when the file cannot be opened or read.
+// Reads the file's first maxLines lines (UTF-8); lines end in CR LF, LF or CR alone.
+// False when the file is not a regular file or cannot be opened or read.
 // NUL bytes are dropped and a line is cut to MAX_LINE characters.
-bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>& lines);
+bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>& lines,
+                     size_t maxLines = SIZE_MAX);
 // Writes each line followed by CR LF through a temporary file and a rename in the
 // folder of the file a link points to, keeping the replaced file's mode and owner
 // where the system allows. False when anything fails or the existing file is

@@ -2,7 +2,6 @@
 #include <QDate>
 #include <QLocale>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <exception>
 
 #include "game/QtPicture.h"
@@ -36,8 +35,7 @@ void frmMain::Form_Load()
 {
     // An installed copy keeps its table in the per-user folder; a table shipped in (or left
     // by an older copy in) the program folder starts it.
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (dataFolder_ == user && dataFolder_ != Program_Folder())
+    if (dataFolder_ == User_Data_Folder() && dataFolder_ != Program_Folder())
         game.objRecords.Set_Seed_File((Program_Folder() + "/" + clsRecords::FILE_NAME).toStdString());
     game.Form_Load(chkPause->isChecked());
 }

@@ -1,5 +1,3 @@
-#include <QStandardPaths>
-
 #include "game/frmMain.h"
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
@@ -38,7 +36,7 @@ std::vector<fs::path> frmMain::Settings_Folders() const
     // The records file's folder; the per-user folder backs up a program folder chosen by the
     // start-up probe whose settings file turns out unreadable or uncreatable.
     std::vector<fs::path> folders{fs::path(dataFolder_.toStdString())};
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString user = User_Data_Folder();
     if (ownDataFolder_ && !user.isEmpty() && user != dataFolder_)
         folders.emplace_back(user.toStdString());
     return folders;

@@ -16,7 +16,7 @@ for f in usr/bin/quarvex usr/share/applications/quarvex.desktop usr/share/metain
          usr/share/icons/hicolor/scalable/apps/quarvex.svg; do
   [ -f "$root/$f" ] || fail "installed copy lacks $f"
 done
-[ -d "$root/usr/share/quarvex" ] || fail "installed copy lacks its data folder"
+[ -f "$root/usr/share/quarvex/alsoft.conf" ] || fail "installed copy lacks its sound settings"
 for size in 16 32 48 64 128 256; do
   png="$root/usr/share/icons/hicolor/${size}x${size}/apps/quarvex.png"
   [ "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x${size}" ] || fail "icon $png is not ${size}x${size}"

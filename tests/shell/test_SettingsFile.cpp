@@ -410,11 +410,11 @@ TEST_F(Damaged_Settings, ten_megabytes_after_the_settings_are_never_read)
     EXPECT_EQ(target.settings.iFantom, 2);
     EXPECT_EQ(fs::file_size(file), bytes.size());
     std::vector<std::string> head;
-    ASSERT_TRUE(qv::Read_Head_Lines(file, 66, head));
+    ASSERT_TRUE(qv::Read_Text_Lines(file, head, 66));
     EXPECT_EQ(head.size(), 66u);
 
     Put_Bytes(file, std::string(10 << 20, 'x') + "\nTrue\n");
-    ASSERT_TRUE(qv::Read_Head_Lines(file, 66, head));
+    ASSERT_TRUE(qv::Read_Text_Lines(file, head, 66));
     EXPECT_EQ(head, (std::vector<std::string>{std::string(qv::MAX_LINE, 'x'), "True"}));
 }
 
