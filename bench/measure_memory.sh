@@ -14,7 +14,6 @@ export ALSOFT_DRIVERS=null
 gui_start "$exe"
 cp "$(dirname "$0")/../tests/sound/fixtures/tone.mp3" "$bin/tone.mp3"
 gui_main
-has_figure() { shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00FFFF')" -gt 0 ]; }
 wait_for 20 has_figure || fail "no falling figure on the board"
 
 if [ "$track" = yes ]; then
@@ -23,8 +22,7 @@ if [ "$track" = yes ]; then
   click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
   dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
   click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
-  mapped() { grep -q libmpv "/proc/$qpid/maps"; }
-  wait_for 10 mapped || fail "no track started"
+  wait_for 10 music_loaded || fail "no track started"
 fi
 
 sleep "$seconds"

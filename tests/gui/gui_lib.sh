@@ -22,9 +22,12 @@ gui_cleanup() {
 }
 trap gui_cleanup EXIT
 
+# Writes to the error output, so that a failure inside $(...) is still seen.
 fail() {
-  echo "FAIL: $*"
-  [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log"
+  {
+    echo "FAIL: $*"
+    [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log"
+  } >&2
   exit 1
 }
 
@@ -90,6 +93,20 @@ find_window() {
 }
 
 shot() { import -window root "$1"; }
+# board_shot PNG [FACTOR]: a screenshot of the board's frame alone (the top left of the main
+# window's client area, above the control buttons), which side windows and buttons of the
+# same colours cannot disturb. Needs $main.
+board_shot() {
+  local x y crop
+  read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+  crop=$(awk -v f="${2:-1}" -v x="$x" -v y="$y" 'BEGIN { printf "%dx%d+%d+%d", 290 * f, 440 * f, x, y }')
+  shot "$1"
+  convert "$1" -crop "$crop" +repage "$1"
+}
+# has_figure: a falling figure (cyan outlines) is on the board.
+has_figure() { board_shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00FFFF')" -gt 0 ]; }
+# music_loaded: the music library is in the program's memory (it is loaded with the first track).
+music_loaded() { grep -q 'libmpv\.so' "/proc/$qpid/maps"; }
 # count_colour PNG COLOUR: the number of pixels of exactly that colour.
 count_colour() {
   convert "$1" -alpha off \( +clone -fill "$2" -colorize 100 \) -compose difference -composite \

@@ -97,6 +97,7 @@ done
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 id_of() { xwininfo -root -tree | grep "\"$1\": (\"quarvex\"" | awk '{print $1}' | head -1; }
 rec=$(id_of "The Best Of The Quarvex"); stat=$(id_of Statistic); fut=$(id_of Future)
+[ -n "$rec" ] && [ -n "$stat" ] && [ -n "$fut" ] || fail "side windows not found in the window tree"
 wait_for 5 sh -c "! xwininfo -id $stat | grep -q IsViewable && ! xwininfo -id $fut | grep -q IsViewable" ||
   fail "statistics or future window still shown after its button was unticked"
 

@@ -14,19 +14,18 @@ gui_main
 mp3_button() { click_twips "$main" $((menu_x + 2400 + 300)) $((menu_y + 600 + 120)); }
 player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
 
-threads() { ls "/proc/$qpid/task" | wc -l; }
-before=$(threads)
-import -window "$player" "$work/empty.png"
+# The name label, top left in the player.
+name_label() { import -window "$player" -crop 130x20+0+2 +repage "$1"; }
+name_label "$work/empty.png"
 click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
 dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
 click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
 dialog_gone() { ! xdotool search --onlyvisible --name "^Открыть\$" >/dev/null 2>&1; }
 wait_for 10 dialog_gone || fail "a single click did not choose the file"
-started() { [ "$(threads)" -gt "$before" ]; }
-wait_for 10 started || fail "the music back end did not start for the chosen track"
+wait_for 10 music_loaded || fail "the music back end did not start for the chosen track"
 # The name label no longer reads "Empty".
 name_shown() {
-  import -window "$player" "$work/named.png"
+  name_label "$work/named.png"
   [ "$(compare -metric AE "$work/empty.png" "$work/named.png" null: 2>&1 || true)" != 0 ]
 }
 wait_for 10 name_shown || fail "the player shows no track name"

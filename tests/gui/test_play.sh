@@ -12,11 +12,8 @@ find_window "Statistic" >/dev/null || fail "statistics window not shown"
 find_window "Future" >/dev/null || fail "future window not shown"
 
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-# The board's frame: the top left of the client area, above the cyan control buttons.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-board_shot() { shot "$1"; convert "$1" -crop "300x440+$X+$Y" +repage "$1"; }
-has_figure() { board_shot "$work/before.png"; [ "$(count_colour "$work/before.png" '#00FFFF')" -gt 0 ]; }
 wait_for 10 has_figure || fail "no falling figure on the board"
+cp "$work/board.png" "$work/before.png"
 x_before=$(left_edge "$work/before.png" '#00FFFF')
 yellow_before=$(count_colour "$work/before.png" '#FFFF00')
 

@@ -28,10 +28,7 @@ measure() {
   main=$(find_window "Quarvex Zeb Ostrela") || fail "main window did not appear at $1"
   # Only the board's frame is looked at: the control buttons below it and the side windows
   # beside it may show the same colours.
-  local ox oy crop
-  read -r ox oy < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
-  crop=$(awk -v f="$1" -v x="$ox" -v y="$oy" 'BEGIN { printf "%dx%d+%d+%d", 290 * f, 440 * f, x, y }')
-  has_figure() { shot "$shot"; convert "$shot" -crop "$crop" +repage "$shot"; [ "$(count_colour "$shot" "$FALLING")" -gt 0 ]; }
+  has_figure() { board_shot "$shot" "$QT_SCALE_FACTOR"; [ "$(count_colour "$shot" "$FALLING")" -gt 0 ]; }
   wait_for 10 has_figure || fail "no falling figure at $1"
   read -r win_w win_h < <(xwininfo -id "$main" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
   read -r shape_w shape_h < <(xwininfo -shape -id "$main" | sed -n 's/.*shape extents: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
