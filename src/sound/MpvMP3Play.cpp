@@ -70,8 +70,10 @@ const MpvApi* Mpv_Library()
         && Resolve(library, "mpv_error_string", found.error_string)
         && Resolve(library, "mpv_command_async", found.command_async)
         && Resolve(library, "mpv_set_property_async", found.set_property_async);
-    if (!complete)
+    if (!complete) {
+        dlclose(library);
         return nullptr;
+    }
     api = found;
     loadedName = Library_Name();
     return &api;

@@ -1,6 +1,6 @@
 # Shared start-up for every test that runs the real program: sourced, never run.
 #
-#   gui_start EXE [--wm]   copies the program folder to a temporary folder, starts
+#   gui_start EXE [--wm]   copies the program and its shipped files to a temporary folder, starts
 #                          Xvfb (and openbox with --wm) and exports DISPLAY
 #   gui_launch [ARGS...]   starts the copied program; its output goes to $work/out.log
 #   gui_main               gui_launch, then waits for the main window and sets $main to it
@@ -40,8 +40,12 @@ wait_for() {
 
 gui_start() {
   local exe="$1" wm="${2:-}"
-  cp -r "$(dirname "$exe")" "$bin"
-  rm -f "$bin/QuarvexFathers.txt" "$bin"/Qrvx*.ini
+  # The program and what it ships beside itself; the test and benchmark programs stay behind.
+  local from; from=$(dirname "$exe")
+  mkdir -p "$bin"
+  cp "$exe" "$bin/"
+  [ -d "$from/sound" ] && cp -r "$from/sound" "$bin/"
+  [ -f "$from/alsoft.conf" ] && cp "$from/alsoft.conf" "$bin/"
   # -noreset: an X server resets itself when its last client leaves, and a client
   # that connects during the reset is refused. The probe below is such a client,
   # so without -noreset the program, started right after it, can be turned away.
