@@ -13,6 +13,9 @@ PACKAGES=(
   xvfb xdotool imagemagick x11-utils openbox
   desktop-file-utils appstream dpkg-dev file
 )
+# A nested GNOME Wayland session for the real-program tests, and Qt's Wayland platform that
+# such a session offers.
+PACKAGES+=(mutter xwayland dbus qt6-wayland)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

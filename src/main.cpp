@@ -3,9 +3,16 @@
 #include <clocale>
 
 #include "shell/QtMainMod.h"
+#include "shell/ScreenPlace.h"
 
 int main(int argc, char** argv)
 {
+    // In a Wayland session the game runs on the X display it offers, since it places and
+    // shapes its own windows; a platform the user names is kept.
+    const std::string platform = qv::Choose_Qt_Platform(qgetenv("QT_QPA_PLATFORM").toStdString(),
+                                                        qgetenv("DISPLAY").toStdString());
+    if (!platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
     QApplication app(argc, argv);
     // The music player needs the C number format; Qt has set the locale by now.
     std::setlocale(LC_NUMERIC, "C");

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 
 #include "game/QtPicture.h"
 #include "records/frmFuture.h"
@@ -145,8 +146,10 @@ void frmMain::Apply_Fixed_Size()
     // The designed size is the outer one; the client is what the window system's frame leaves.
     // Until the window system reports its frame, the caption height stands in for it.
     QSize frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    if (isVisible()) {
-        const QSize reported = frameGeometry().size() - size();
+    if (isVisible() && windowHandle()) {
+        // Asked of the window, not the widget: the widget keeps the frame it saw at its last move.
+        const QMargins m = windowHandle()->frameMargins();
+        const QSize reported(m.left() + m.right(), m.top() + m.bottom());
         if (reported.width() > 0 || reported.height() > 0)
             frame = reported;
     }

@@ -227,6 +227,9 @@ private:
     void Form_Resize();
     void Apply_Fixed_Size();
     void Set_Side_Window_States(Qt::WindowStates state);
+    void Keep_Reachable(PlacedWindow w);
+    void Show_Pending();
+    void Watch_Frame();
 
     std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};
@@ -236,6 +239,10 @@ private:
     std::unique_ptr<SettingsFile> settingsFile_;
     // The places last set in twips, kept while a window stays at the pixel they round to.
     std::array<QPointF, 5> placeTwips_{};
+    // Side windows the settings file shows, held back until they stand at their places.
+    std::array<bool, 5> showPending_{};
+    // Side windows hidden while the main window is minimised, shown again at its restore.
+    std::vector<QPointer<QWidget>> parked_;
     QElapsedTimer clockDown_;
     TickPacer pacer_;
     unsigned downGeneration_ = 0;

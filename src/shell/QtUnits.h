@@ -1,6 +1,8 @@
 #pragma once
 #include <QColor>
 #include <QRect>
+#include <algorithm>
+#include <cmath>
 
 #include "game/Numbers.h"
 
@@ -10,8 +12,12 @@ namespace qv {
 
 constexpr double TWIPS_PER_PIXEL = 15.0;
 
-// Pixels for a length in twips, rounded half to even.
-inline int Px(double twips) { return Nearest(twips / TWIPS_PER_PIXEL); }
+// Pixels for a length in twips, rounded half to even. A length beyond a billion pixels (a damaged
+// settings file) gives that bound, and one that is not a number gives 0.
+inline int Px(double twips)
+{
+    return std::isnan(twips) ? 0 : Nearest(std::clamp(twips / TWIPS_PER_PIXEL, -1e9, 1e9));
+}
 
 // A rectangle given in twips, in pixels.
 inline QRect Twips_Rect(double left, double top, double width, double height)

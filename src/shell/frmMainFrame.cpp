@@ -1,7 +1,11 @@
 #include <QEvent>
+#include <QGuiApplication>
+#include <memory>
+#include <utility>
 #include <QLabel>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QWindow>
 
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
@@ -51,6 +55,10 @@ void frmMain::RebuildWindowRgn()
     if (regionBuilt_)
         return;
     regionBuilt_ = true;
+    // A Wayland client cannot shape its window: there the mask would only cut the input region,
+    // unshifted by the title bar Qt draws itself, and leave the menu strip taking no clicks.
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        return;
     // The window system draws the caption and frame itself, outside this widget: the shape
     // covers the client area only, so both offsets are 0 and no title strip is added.
     setMask(Window_Region(*this, 0, 0));
@@ -86,12 +94,21 @@ void frmMain::Form_Resize()
 
 void frmMain::Set_Side_Window_States(Qt::WindowStates state)
 {
-    // Only shown windows go along. A hidden window keeps its state untouched: the window
-    // system would map it on the way back from minimised, as an empty frame nobody paints.
-    for (QWidget* w : {static_cast<QWidget*>(winRecords), static_cast<QWidget*>(winStatistic),
-                       static_cast<QWidget*>(winFuture), static_cast<QWidget*>(winMP3)})
-        if (w && w->isVisible())
-            w->setWindowState(state);
+    // The shown side windows are hidden while the main window is minimised and shown again at
+    // its restore: some window managers (GNOME's) never minimise a tool window. Hidden windows
+    // stay as they are.
+    if (state & Qt::WindowMinimized) {
+        for (QWidget* w : {static_cast<QWidget*>(winRecords), static_cast<QWidget*>(winStatistic),
+                           static_cast<QWidget*>(winFuture), static_cast<QWidget*>(winMP3)})
+            if (w && w->isVisible()) {
+                parked_.emplace_back(w);
+                w->hide();
+            }
+        return;
+    }
+    for (const QPointer<QWidget>& w : std::exchange(parked_, {}))
+        if (w)
+            w->show();
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -102,6 +119,24 @@ void frmMain::showEvent(QShowEvent* event)
         Form_Load();
     }
     Apply_Fixed_Size();
+    Watch_Frame();
+}
+
+void frmMain::Watch_Frame()
+{
+    // The window system reports its frame a moment after the window is mapped, with no event
+    // for it: look for it for a second, so the outer size is right before the player moves it.
+    auto* watch = new QTimer(this);
+    auto tries = std::make_shared<int>(100);
+    connect(watch, &QTimer::timeout, this, [this, watch, tries] {
+        const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
+        if (framed || --*tries <= 0 || closing_) {
+            Apply_Fixed_Size();
+            watch->deleteLater();
+            watch->stop();
+        }
+    });
+    watch->start(10);
 }
 
 void frmMain::moveEvent(QMoveEvent* event)

@@ -123,23 +123,28 @@ void frmMain::chkAuto_Click(bool value)
 {
     if (!value)
         return;
-    // A column 20 twips right of the main window, in the order records, statistics, future, player.
-    const QRect main = frameGeometry();
-    const int left = main.x() + main.width() + Px(20);
+    // A column 20 twips right of the main window's designed outer width, in the order records,
+    // statistics, future, player. Places are those of the client areas, as in the settings file,
+    // so the column stands where a fresh settings file puts it, whatever the frame.
+    const float left = Left(PlacedWindow::Main) + 6735 + 20;
+    const float top = Top(PlacedWindow::Main);
     const struct {
-        QWidget* window;
+        PlacedWindow id;
         int offset;
         QPushButton* button;
-    } places[] = {{winRecords, 6100, chkRec},
-                  {winStatistic, 1500, chkStat},
-                  {winFuture, 0, chkFuture},
-                  {winMP3, 4800, chkMP3}};
+    } places[] = {{PlacedWindow::Records, 6100, chkRec},
+                  {PlacedWindow::Statistic, 1500, chkStat},
+                  {PlacedWindow::Future, 0, chkFuture},
+                  {PlacedWindow::Player, 4800, chkMP3}};
     for (const auto& p : places) {
-        if (!p.window)
+        QWidget* window = Placed(p.id);
+        if (!window)
             continue;
-        p.window->setWindowState(Qt::WindowNoState);
-        p.window->move(left, main.y() + Px(p.offset));
-        p.window->show();
+        window->setWindowState(Qt::WindowNoState);
+        Set_Left(p.id, left);
+        Set_Top(p.id, top + float(p.offset));
+        Keep_Reachable(p.id);
+        window->show();
         p.button->setChecked(true);
     }
 }

@@ -1,8 +1,14 @@
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <utility>
+
 #include "game/frmMain.h"
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "shell/ScreenPlace.h"
 #include "sound/DirectSound.h"
 #include "sound/frmMP3.h"
 
@@ -19,6 +25,8 @@ void frmMain::Load_Settings()
     settingsFile_ = std::make_unique<SettingsFile>(fs::path(Shipped_Folder().toStdString()), Settings_Folders(),
                                                    Get_Computer_Name());
     settingsFile_->Load_Settings(*this);
+    Keep_Reachable(PlacedWindow::Main);
+    Show_Pending();
 }
 
 bool frmMain::Save_Settings()
@@ -58,8 +66,10 @@ void frmMain::Set_Visible(PlacedWindow w, bool visible)
 {
     if (w == PlacedWindow::Main)
         return;
-    if (QWidget* window = Placed(w))
-        window->setVisible(visible);
+    // A window to show waits for its place (Repaint comes after it), so it is mapped once, there.
+    showPending_[size_t(w)] = visible;
+    if (QWidget* window = Placed(w); window && !visible)
+        window->hide();
 }
 
 // Places are those of the client areas: the window system's frame is not known before a window
@@ -80,14 +90,47 @@ void frmMain::Set_Top(PlacedWindow w, float twips)
 
 void frmMain::Repaint(PlacedWindow w)
 {
-    if (QWidget* window = Placed(w))
-        window->repaint();
+    QWidget* window = Placed(w);
+    if (!window)
+        return;
+    Keep_Reachable(w);
+    if (std::exchange(showPending_[size_t(w)], false))
+        window->show();
+    window->repaint();
+}
+
+void frmMain::Show_Pending()
+{
+    for (size_t w = 1; w < showPending_.size(); ++w)
+        if (showPending_[w])
+            Repaint(PlacedWindow(w));
 }
 
 bool frmMain::Visible(PlacedWindow w)
 {
     const QWidget* window = Placed(w);
-    return window && window->isVisible();
+    const bool parked = std::find(parked_.begin(), parked_.end(), window) != parked_.end();
+    return window && (window->isVisible() || parked || showPending_[size_t(w)]);
+}
+
+void frmMain::Keep_Reachable(PlacedWindow w)
+{
+    QWidget* window = Placed(w);
+    if (!window)
+        return;
+    std::vector<Area> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect a = screen->availableGeometry();
+        screens.push_back({double(a.x()), double(a.y()), double(a.width()), double(a.height())});
+    }
+    QPointF& twips = placeTwips_[size_t(w)];
+    const Area kept{twips.x() / TWIPS_PER_PIXEL, twips.y() / TWIPS_PER_PIXEL, double(window->width()),
+                    double(window->height())};
+    const Area place = Reachable_Place(kept, screens);
+    if (place.x == kept.x && place.y == kept.y)
+        return;
+    twips = QPointF(place.x * TWIPS_PER_PIXEL, place.y * TWIPS_PER_PIXEL);
+    window->setGeometry(QRect(QPoint(Px(twips.x()), Px(twips.y())), window->size()));
 }
 
 namespace {

@@ -310,11 +310,11 @@ TEST_F(frmMain, Form_Resize_minimising_pauses_and_takes_the_side_windows_along)
     frm->setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(frm->chkPause->isChecked());
     EXPECT_FALSE(frm->tmrDown.isActive());
-    EXPECT_TRUE(frm->winStatistic->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(frm->winStatistic->isHidden());
 
     frm->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(frm->chkPause->isChecked());
-    EXPECT_FALSE(frm->winStatistic->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(frm->winStatistic->isVisible());
     EXPECT_EQ(frm->size(), frm->minimumSize());
 }
 

@@ -2,21 +2,37 @@
 #
 #   gui_start EXE [--wm]   copies the program and its shipped files to a temporary folder, starts
 #                          Xvfb (and openbox with --wm) and exports DISPLAY
+#   gui_start EXE --gnome  the same inside a nested GNOME Wayland session (mutter with XWayland on
+#                          Xvfb): DISPLAY names XWayland, the session's variables are set as a
+#                          session sets them, QT_QPA_PLATFORM is unset, and shots come from Xvfb.
+#                          The test must set gui_session=gnome before sourcing this file.
 #   gui_launch [ARGS...]   starts the copied program; its output goes to $work/out.log
 #   gui_main               gui_launch, then waits for the main window and sets $main to it
 #   gui_stop_program       waits (bounded) for the program to end, then kills it
 # Everything started here is stopped, and the temporary folder removed, when the
 # test's shell exits, whether the test passed or failed.
 
+# XWayland picks display numbers of its own: a GNOME session runs in private mount, network and
+# process namespaces with its own socket folder, where it meets no other test's X server, and
+# everything in it ends with the test.
+if [ "${gui_session:-}" = gnome ] && [ -z "${QUARVEX_PRIVATE_SESSION:-}" ]; then
+  export QUARVEX_PRIVATE_SESSION=1
+  exec unshare --mount --net --pid --fork --kill-child \
+    bash -c 'mount -t tmpfs tmpfs /tmp/.X11-unix && exec bash "$@"' bash "$0" "$@"
+fi
+
 work=$(mktemp -d)
 bin="$work/bin"
 xpid=""
 wmpid=""
 qpid=""
+host_display=""
+dbuspid=""
 
 gui_cleanup() {
   [ -n "$qpid" ] && kill "$qpid" 2>/dev/null || true
   [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
+  [ -n "${dbuspid:-}" ] && kill "$dbuspid" 2>/dev/null || true
   if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null || true; wait "$xpid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
@@ -49,18 +65,44 @@ gui_start() {
   # -noreset: an X server resets itself when its last client leaves, and a client
   # that connects during the reset is refused. The probe below is such a client,
   # so without -noreset the program, started right after it, can be turned away.
-  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  local glx=(); [ "$wm" = --gnome ] && glx=(+extension GLX)   # mutter draws through GL
+  Xvfb -displayfd 3 -noreset "${glx[@]}" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xpid=$!
   wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -1 "$work/display")"
   wait_for 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer"
-  if [ "$wm" = --wm ]; then
+  if [ "$wm" = --gnome ]; then
+    gnome_start
+  elif [ "$wm" = --wm ]; then
     openbox --sm-disable >"$work/wm.log" 2>&1 &
     wmpid=$!
     # openbox names itself on the root window once it manages the screen.
     wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
       fail "openbox did not start"
   fi
+}
+
+# The nested session on the Xvfb just started: a private session bus, mutter drawing its
+# 1280 x 1024 output into a window at the Xvfb's top left, and its XWayland for X11 clients.
+gnome_start() {
+  host_display=$DISPLAY
+  export XDG_RUNTIME_DIR="$work/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  local bus; bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
+  export DBUS_SESSION_BUS_ADDRESS="${bus%% *}"
+  dbuspid=$(echo "$bus" | awk '{print $2}')
+  MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024 mutter --nested --wayland --wayland-display=quarvex-wayland \
+    >"$work/wm.log" 2>&1 &
+  wmpid=$!
+  wait_for 60 grep -q 'Using public X11 display' "$work/wm.log" || fail "mutter did not start: $(cat "$work/wm.log")"
+  export DISPLAY; DISPLAY=$(grep -o 'public X11 display :[0-9]*' "$work/wm.log" | grep -o ':[0-9]*')
+  wait_for 20 sh -c 'ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* >/dev/null 2>&1' || fail "no XWayland authority file"
+  export XAUTHORITY; XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -1)
+  export WAYLAND_DISPLAY=quarvex-wayland XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+  unset QT_QPA_PLATFORM
+  wait_for 30 xdpyinfo >/dev/null 2>&1 || fail "XWayland does not answer"
+  wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    fail "mutter does not manage the X display"
 }
 
 gui_launch() {
@@ -96,7 +138,8 @@ find_window() {
   return 1
 }
 
-shot() { import -window root "$1"; }
+# The screen as the player sees it; in a GNOME session that is mutter's output on the Xvfb.
+shot() { DISPLAY=${host_display:-$DISPLAY} XAUTHORITY= import -window root "$1"; }
 # board_shot PNG [FACTOR]: a screenshot of the board's frame alone (the top left of the main
 # window's client area, above the control buttons), which side windows and buttons of the
 # same colours cannot disturb. Needs $main.
