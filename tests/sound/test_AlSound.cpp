@@ -185,7 +185,7 @@ TEST(AlDevice, no_output_device_fails_unlike_a_missing_file)
     EXPECT_TRUE(DirectSound::bFailedBkg());
     EXPECT_EQ(freq, 7);
     EXPECT_EQ(DirectSound::GetBkgFreq(), 0);
-    EXPECT_EQ(DirectSound::GetBkgVolume(), 0);
+    EXPECT_EQ(DirectSound::iBkgVolume(), -707);
     Stop_Sound_Device();
 }
 
