@@ -47,7 +47,8 @@ void PlayBkgMusic(const std::string& path, int32_t& freq)
         return;
     }
     freq = b.objBuffer->Frequency();
-    if (!b.objBuffer->Play(true) || !b.objBuffer->Rewind()) {
+    // Rewound before it starts, so that the start fades in at the beginning of the file.
+    if (!b.objBuffer->Rewind() || !b.objBuffer->Play(true)) {
         ReleaseBkgSound();
         b.bFailedBkg = true;
     }

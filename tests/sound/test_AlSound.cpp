@@ -111,6 +111,7 @@ TEST_F(AlLoop, pan_mixes_the_sides_or_misses_50_dB_on_the_other_side)
     const std::string st = Wave("stereo.wav", 44100, 2, 44100, [](int, int c) { return c == 0 ? 0.5 : 0.25; });
     int32_t freq = 0;
     DirectSound::PlayBkgMusic(st, freq);
+    Render(2048); // the start fades in
     auto out = Render(2000);
     EXPECT_NEAR(Mean(out, 0, 100, 2000), 0.5, 0.001);
     EXPECT_NEAR(Mean(out, 1, 100, 2000), 0.25, 0.001);
@@ -138,6 +139,18 @@ TEST_F(AlLoop, frequency_zero_does_not_play_at_the_file_rate)
     doubled->DMCtrlPlay();
     out = Render(4410);
     EXPECT_NEAR(out[2 * 4409], 0.9 * 4410 / 22050, 0.001);
+}
+
+TEST_F(AlLoop, background_jumps_to_its_level_at_its_start)
+{
+    int32_t freq = 0;
+    DirectSound::PlayBkgMusic(Wave("loud.wav", 44100, 1, 44100, [](int, int) { return 0.5; }), freq);
+    const auto out = Render(2048); // one mixing period of the loopback device
+    float step = std::fabs(out[0]);
+    for (size_t i = 2; i < out.size(); i += 2)
+        step = std::max(step, std::fabs(out[i] - out[i - 2]));
+    EXPECT_LT(step, 0.005f);
+    EXPECT_NEAR(out[out.size() - 2], 0.5, 0.005);
 }
 
 TEST_F(AlLoop, second_play_doubles_the_sound_or_does_not_restart_it)
