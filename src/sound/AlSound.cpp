@@ -214,7 +214,10 @@ std::unique_ptr<AlDevice> AlDevice::Open(const char* name)
     ALCdevice* device = alcOpenDevice(name);
     if (!device)
         return nullptr;
-    const ALCint attributes[] = {ALC_REFRESH, kRefresh, ALC_HRTF_SOFT, ALC_FALSE, 0};
+    // The output limiter keeps a loud mix (every sound at full volume at once) within full
+    // scale; newer versions of the library leave it off for floating-point output unless asked.
+    const ALCint attributes[] = {ALC_REFRESH, kRefresh, ALC_HRTF_SOFT, ALC_FALSE,
+                                 ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
     ALCcontext* context = Make_Context(device, attributes);
     if (!context)
         return nullptr;
