@@ -63,22 +63,30 @@ public:
             return alGetError() == AL_NO_ERROR;
         if (looping_) {
             // Resumed, it left its gains at 0 when it stopped: the mixer fades it from there.
-            // Started anew, it starts one frame in, as the mixer fades in a sound started
-            // inside it but not one started at its very first frame.
+            // Started anew, it starts at First_Frame.
             Apply_Gains();
-            if (state != AL_PAUSED && frames_ > 1)
+            if (state != AL_PAUSED)
                 for (ALuint s : sources_)
-                    alSourcei(s, AL_SAMPLE_OFFSET, 1);
+                    alSourcei(s, AL_SAMPLE_OFFSET, First_Frame());
         }
         alSourcePlayv(2, sources_);
         return alGetError() == AL_NO_ERROR;
     }
     bool Rewind() override
     {
-        if (State() != AL_PLAYING)
+        if (State() != AL_PLAYING) {
             alSourceRewindv(2, sources_);
-        else if (Offset() != 0)
-            alSourcePlayv(2, sources_); // a playing source restarts from its beginning
+        } else if (Offset() > First_Frame()) {
+            if (!looping_) {
+                alSourcePlayv(2, sources_); // a playing source restarts from its beginning
+            } else {
+                // Faded out, then in again from its beginning.
+                if (!Stop())
+                    return false;
+                alSourceRewindv(2, sources_);
+                return Play(true);
+            }
+        }
         return alGetError() == AL_NO_ERROR;
     }
     bool Stop() override
@@ -125,6 +133,9 @@ private:
         alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
         return state;
     }
+    // Where a start puts the sound: one frame in for a looping one, as the mixer fades in a
+    // sound started inside it but not one started at its very first frame.
+    ALint First_Frame() const { return looping_ && frames_ > 1 ? 1 : 0; }
     ALint Offset() const
     {
         ALint offset = 0;

@@ -47,8 +47,7 @@ void PlayBkgMusic(const std::string& path, int32_t& freq)
         return;
     }
     freq = b.objBuffer->Frequency();
-    // Rewound before it starts, so that the start fades in at the beginning of the file.
-    if (!b.objBuffer->Rewind() || !b.objBuffer->Play(true)) {
+    if (!b.objBuffer->Play(true) || !b.objBuffer->Rewind()) {
         ReleaseBkgSound();
         b.bFailedBkg = true;
     }

@@ -144,7 +144,7 @@ TEST(Background, failed_open_forgets_the_volume_or_acts_on_a_buffer)
     EXPECT_EQ(freq, 22050);
     EXPECT_EQ(DirectSound::iBkgVolume(), -707);
     const auto log = device.logs.back();
-    EXPECT_EQ(log->calls, (std::vector<std::string>{"rewind", "play-loop"})) << "no stored value applied";
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"play-loop", "rewind"})) << "no stored value applied";
     DirectSound::SetBkgFreq(46717);
     EXPECT_EQ(DirectSound::GetBkgFreq(), 46717);
     DirectSound::ReleaseBkgSound();
