@@ -170,7 +170,8 @@ bool frmMain::bFailedBkg() { return DirectSound::bFailedBkg(); }
 void frmMain::StopBkgMusic() { DirectSound::StopBkgMusic(); }
 void frmMain::SetBkgVolume(int16_t volume) { DirectSound::SetBkgVolume(volume); }
 void frmMain::SetBkgFreq(int32_t hz) { DirectSound::SetBkgFreq(hz); }
-int16_t frmMain::GetBkgVolume() { return DirectSound::GetBkgVolume(); }
+// The player's values are saved, also for a background or a channel whose file failed.
+int16_t frmMain::GetBkgVolume() { return DirectSound::iBkgVolume(); }
 
 void frmMain::Set_DMCtrlPath(Channel c, const std::string& path) { m(c).DMCtrlPath(path); }
 void frmMain::Set_DMCtrlEnabled(Channel c, bool on) { m(c).DMCtrlEnabled(on); }
@@ -179,7 +180,7 @@ void frmMain::Set_DMCtrlFreq(Channel c, int32_t hz) { m(c).DMCtrlFreq(hz); }
 std::string frmMain::DMCtrlPath(Channel c) { return m(c).DMCtrlPath(); }
 bool frmMain::DMCtrlEnabled(Channel c) { return m(c).DMCtrlEnabled(); }
 int16_t frmMain::DMCtrlVolume(Channel c) { return m(c).DMCtrlVolume(); }
-int32_t frmMain::DMCtrlFreq(Channel c) { return m(c).DMCtrlFreq(); }
+int32_t frmMain::DMCtrlFreq(Channel c) { return m(c).Saved_Freq(); }
 
 void frmMain::InitMusic()
 {

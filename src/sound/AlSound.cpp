@@ -5,8 +5,10 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "sound/AlWave.h"
 #include "sound/DirectSound.h"
@@ -16,10 +18,14 @@ namespace qv {
 
 namespace {
 
-// One sound as two sources started and stopped together.
+// One sound as two sources started and stopped together. A looping sound (the background)
+// fades in when it starts or resumes and out before it stops, over one mixing period of the
+// device (256 frames with the shipped alsoft.conf, under 6 ms), so that it never jumps.
+// A sound played once starts and stops at once.
 class AlBuffer : public ISoundBuffer {
 public:
-    AlBuffer(const SplitSound& sound, std::weak_ptr<int> device) : device_(std::move(device)), rate_(sound.Rate)
+    AlBuffer(const SplitSound& sound, std::weak_ptr<int> device, bool mixesAlone)
+        : device_(std::move(device)), rate_(sound.Rate), frames_(sound.Frames), mixesAlone_(mixesAlone)
     {
         alGenBuffers(2, buffers_);
         alGenSources(2, sources_);
@@ -52,20 +58,44 @@ public:
             for (ALuint s : sources_)
                 alSourcei(s, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
         }
-        if (State() != AL_PLAYING)
-            alSourcePlayv(2, sources_);
+        const ALint state = State();
+        if (state == AL_PLAYING)
+            return alGetError() == AL_NO_ERROR;
+        if (looping_) {
+            // Resumed, it left its gains at 0 when it stopped: the mixer fades it from there.
+            // Started anew, it starts at First_Frame.
+            Apply_Gains();
+            if (state != AL_PAUSED)
+                for (ALuint s : sources_)
+                    alSourcei(s, AL_SAMPLE_OFFSET, First_Frame());
+        }
+        alSourcePlayv(2, sources_);
         return alGetError() == AL_NO_ERROR;
     }
     bool Rewind() override
     {
-        if (State() != AL_PLAYING)
+        if (State() != AL_PLAYING) {
             alSourceRewindv(2, sources_);
-        else if (Offset() != 0)
-            alSourcePlayv(2, sources_); // a playing source restarts from its beginning
+        } else if (Offset() > First_Frame()) {
+            if (!looping_) {
+                alSourcePlayv(2, sources_); // a playing source restarts from its beginning
+            } else {
+                // Faded out, then in again from its beginning.
+                if (!Stop())
+                    return false;
+                alSourceRewindv(2, sources_);
+                return Play(true);
+            }
+        }
         return alGetError() == AL_NO_ERROR;
     }
     bool Stop() override
     {
+        if (looping_ && State() == AL_PLAYING) {
+            // A gain change on a playing sound is spread over the next mixing period.
+            Set_Gains(0.0, 0.0);
+            Wait_Mixed(2);
+        }
         alSourcePausev(2, sources_);
         return alGetError() == AL_NO_ERROR;
     }
@@ -103,6 +133,9 @@ private:
         alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
         return state;
     }
+    // Where a start puts the sound: one frame in for a looping one, as the mixer fades in a
+    // sound started inside it but not one started at its very first frame.
+    ALint First_Frame() const { return looping_ && frames_ > 1 ? 1 : 0; }
     ALint Offset() const
     {
         ALint offset = 0;
@@ -113,19 +146,41 @@ private:
     {
         const double gain = Volume_Gain(volume_);
         const PanGains pan = Pan_Split(pan_);
-        alSourcef(sources_[0], AL_GAIN, float(gain * pan.Left));
-        alSourcef(sources_[1], AL_GAIN, float(gain * pan.Right));
+        return Set_Gains(gain * pan.Left, gain * pan.Right);
+    }
+    bool Set_Gains(double left, double right)
+    {
+        alSourcef(sources_[0], AL_GAIN, float(left));
+        alSourcef(sources_[1], AL_GAIN, float(right));
         return alGetError() == AL_NO_ERROR;
+    }
+    // Returns once the mixer has mixed `periods` more periods of this sound (each moves its
+    // play position on), so that a gain set before has been reached; at most 100 ms. A
+    // device that mixes only when asked (loopback) is not waited for: there it stops at once.
+    void Wait_Mixed(int periods) const
+    {
+        if (!mixesAlone_)
+            return;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+        for (ALint seen = Offset(); periods > 0 && std::chrono::steady_clock::now() < deadline;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (const ALint now = Offset(); now != seen) {
+                seen = now;
+                --periods;
+            }
+        }
     }
 
     std::weak_ptr<int> device_;
     ALuint buffers_[2] = {0, 0};
     ALuint sources_[2] = {0, 0};
     int32_t rate_;
+    int64_t frames_;
     int32_t freq_ = 0;
     int32_t volume_ = 0;
     int32_t pan_ = 0;
     bool looping_ = false;
+    bool mixesAlone_;
     bool ok_ = false;
 };
 
@@ -170,7 +225,10 @@ std::unique_ptr<AlDevice> AlDevice::Open(const char* name)
     ALCdevice* device = alcOpenDevice(name);
     if (!device)
         return nullptr;
-    const ALCint attributes[] = {ALC_REFRESH, kRefresh, ALC_HRTF_SOFT, ALC_FALSE, 0};
+    // The output limiter keeps a loud mix (every sound at full volume at once) within full
+    // scale; newer versions of the library leave it off for floating-point output unless asked.
+    const ALCint attributes[] = {ALC_REFRESH, kRefresh, ALC_HRTF_SOFT, ALC_FALSE,
+                                 ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
     ALCcontext* context = Make_Context(device, attributes);
     if (!context)
         return nullptr;
@@ -199,7 +257,7 @@ std::unique_ptr<ISoundBuffer> AlDevice::Create_Buffer(const std::string& path)
     if (!Al_Read_Sound(path, sound))
         return nullptr;
     alGetError();
-    auto buffer = std::make_unique<AlBuffer>(sound, alive_);
+    auto buffer = std::make_unique<AlBuffer>(sound, alive_, !loopback_);
     if (!buffer->Valid())
         return nullptr;
     return buffer;

@@ -90,7 +90,6 @@ int32_t GetBkgFreq()
     return buffer ? buffer->Frequency() : 0;
 }
 
-int16_t GetBkgVolume() { return Bkg().bFailedBkg ? 0 : Bkg().iBkgVolume; }
 int16_t iBkgVolume() { return Bkg().iBkgVolume; }
 
 void ReleaseBkgSound()

@@ -21,9 +21,7 @@ void SetBkgVolume(int16_t volume);
 void SetBkgFreq(int32_t frequency);
 // Current rate in Hz; 0 after a failed open.
 int32_t GetBkgFreq();
-// Last volume given to SetBkgVolume; 0 after a failed open.
-int16_t GetBkgVolume();
-// Last volume given to SetBkgVolume, also after a failed open.
+// Last volume given to SetBkgVolume, also after a failed open: what the settings keep.
 int16_t iBkgVolume();
 // Stops the sound and frees it.
 void ReleaseBkgSound();

@@ -12,11 +12,12 @@ namespace qv {
 class ISoundBuffer {
 public:
     virtual ~ISoundBuffer() = default;
-    // Starts playing from the current position, once or looping; a playing buffer is left as it is.
+    // Starts playing from the current position, once or looping; a playing buffer is left as it
+    // is. A looping start fades in over a few milliseconds; a start to play once is immediate.
     virtual bool Play(bool looping) = 0;
     // Moves the play position to the beginning; a playing buffer goes on from there.
     virtual bool Rewind() = 0;
-    // Stops playing; the position stays where it stopped.
+    // Stops playing; the position stays where it stopped. A looping sound fades out first.
     virtual bool Stop() = 0;
     virtual bool Set_Volume(int32_t volume) = 0;
     virtual bool Set_Pan(int32_t pan) = 0;

@@ -28,6 +28,8 @@ public:
     // 0 while the last build failed, else the rate set (the file's own after a build at 0).
     int32_t DMCtrlFreq() const { return bFailedDMCtrl ? 0 : lFreq; }
     void DMCtrlFreq(int32_t NewFreq);
+    // The rate the settings file keeps: the one set, also while the last build failed.
+    int32_t Saved_Freq() const { return lFreq; }
 
     // Sounds the file from its beginning, restarting it if it still plays.
     void DMCtrlPlay();

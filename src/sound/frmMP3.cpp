@@ -88,6 +88,8 @@ void frmMP3::Start_Track(const std::string& path)
         main_.MP3Path.clear();
     tmrIsPlaying.start();
     lblName->setText(Shown_Name(MP3Play1.FileName.empty() ? path : MP3Play1.FileName));
+    // The time shown is the new track's: a track that never plays shows none.
+    lblTime->setText("");
 }
 
 void frmMP3::cmdOpen_Click()

@@ -192,3 +192,14 @@ TEST_F(frmMP3Test, chosen_track_without_the_music_library_shows_empty_on_the_fir
     EXPECT_EQ(mp3->lblName->text(), "Empty");
     EXPECT_EQ(mp3->lblTime->text(), "");
 }
+
+TEST_F(frmMP3Test, track_that_cannot_play_with_loop_on_keeps_showing_the_time_of_the_track_before)
+{
+    Select("tone.mp3");
+    ASSERT_TRUE(Wait_Until([&] { return mp3->lblTime->text() == "Time 0:01"; }));
+    QFile(dir.filePath("broken.mp3")).open(QIODevice::WriteOnly);
+    Select("broken.mp3"); // with Loop on
+    ASSERT_TRUE(Wait_Until([&] { return !Playing(); }));
+    mp3->tmrIsPlaying_Timer();
+    EXPECT_EQ(mp3->lblTime->text(), "");
+}

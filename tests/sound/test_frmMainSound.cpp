@@ -88,3 +88,15 @@ TEST_F(MainSound, closing_keeps_channels_or_background_alive)
     w->Sound_Play(Channel::Drop1); // after closing nothing is built again
     EXPECT_EQ(device.built.size(), 3u);
 }
+
+TEST_F(MainSound, failed_files_save_volume_and_rate_0_so_the_next_start_is_louder)
+{
+    w->SetBkgVolume(-1500);
+    device.missing = {"/gone/bkg.wav", Sound_Folder() + "/left1.WAV"};
+    w->PlayBkgMusic("/gone/bkg.wav");
+    w->Sound_Play(Channel::Left1);
+    ASSERT_EQ(w->m(Channel::Left1).DMCtrlFreq(), 0) << "a failed channel still reads 0 in the windows";
+    // What the settings file writes.
+    EXPECT_EQ(w->GetBkgVolume(), -1500);
+    EXPECT_EQ(w->DMCtrlFreq(Channel::Left1), 57299);
+}

@@ -125,7 +125,8 @@ Samples Bell(double speed)
 }
 
 // A calm stereo pad whose every partial and every swell completes a whole number
-// of cycles in `seconds`, so that the end joins the beginning.
+// of cycles in `seconds`, so that the end joins the beginning. Every partial starts at
+// phase 0, so the file begins at silence and a start from its beginning cannot click.
 std::vector<Samples> Ambient(int seconds)
 {
     const int frames = seconds * kRate;
@@ -134,7 +135,7 @@ std::vector<Samples> Ambient(int seconds)
         int cycles;   // over the loop
         double level;
         int swell;    // cycles of its loudness swell over the loop
-        double phaseL, phaseR;
+        double phaseL, phaseR; // of its swell on each side
     };
     const Partial partials[] = {
         {1248, 0.30, 1, 0.0, 2.0}, {1250, 0.22, 2, 1.0, 4.0}, {1872, 0.20, 1, 2.5, 0.5}, {2496, 0.12, 3, 0.7, 3.3},
@@ -143,7 +144,7 @@ std::vector<Samples> Ambient(int seconds)
     for (int n = 0; n < frames; ++n) {
         const double t = double(n) / kRate;
         for (const Partial& p : partials) {
-            const double tone = std::sin(kTwoPi * p.cycles * step * t + p.phaseL);
+            const double tone = std::sin(kTwoPi * p.cycles * step * t);
             const double swell = kTwoPi * p.swell * step * t;
             out[0][n] += p.level * tone * (0.55 + 0.45 * std::sin(swell + p.phaseL));
             out[1][n] += p.level * tone * (0.55 + 0.45 * std::sin(swell + p.phaseR));
