@@ -75,7 +75,7 @@ bool clsRecords::Create_File()
         if (Read_Text_Lines(seed_, seeded))
             start = std::move(seeded);
     }
-    return Write_Text_Lines(file_, start);
+    return Write_Text_Lines(file_, start, lockWait_);
 }
 
 void clsRecords::Parse(const std::vector<std::string>& lines)
@@ -127,7 +127,7 @@ bool clsRecords::Write_Records()
         lines.push_back(One_Line(colRecordNames[k]));
         lines.push_back(Print_Number(colRecordScores[k]));
     }
-    if (!Write_Text_Lines(file_, lines))
+    if (!Write_Text_Lines(file_, lines, lockWait_))
         return false;
     added_.reset();
     return true;

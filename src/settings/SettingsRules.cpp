@@ -34,12 +34,14 @@ std::string GetFileFolder(const std::string& path)
 
 SpeedEntry Speed_From_Text(const std::string& text, int16_t previous)
 {
+    // A minus sign starts a negative number, which the sweep cannot take, even before its digits.
+    const size_t first = text.find_first_not_of(" \t");
+    if (first != std::string::npos && text[first] == '-')
+        return {previous, false};
     const double number = Leading_Number(text);
     // Halves round to even, so 500.5 still reads 500.
     if (number > kSpeedChangeMax + 0.5)
         return {kSpeedChangeMax, true};
-    if (number < -0.5)
-        return {previous, false};
     return {int16_t(Nearest(number)), false};
 }
 

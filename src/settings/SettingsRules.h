@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/GameView.h"
+#include "shell/MainSettings.h"
 
 // Rules of the settings window that need no window: the names it shows for sound
 // files, the number typed for the pan sweep step, and its list of sound events.
@@ -17,10 +18,9 @@ std::string GetFileName(const std::string& FullFileName);
 // The path up to and including its last "\" or "/"; empty when it has none.
 std::string GetFileFolder(const std::string& path);
 
-inline constexpr int16_t kSpeedChangeMax = 500;
-
 // The sweep step typed as `text`: its leading number rounded half to even; a negative
-// number keeps `previous`; above 500 (also beyond 16 bits) gives 500 with bTooLarge set.
+// number, or a minus sign still waiting for its digits, keeps `previous`; above 500 (also
+// beyond 16 bits) gives 500 with bTooLarge set.
 struct SpeedEntry {
     int16_t SpeedChange;
     bool bTooLarge;

@@ -92,14 +92,14 @@ QLabel* New_File_Label(QWidget* parent, const Twips& t)
 
 SettingsSlider* New_Volume(QWidget* parent, const Twips& t)
 {
-    auto* slider = Placed(new SettingsSlider(parent, -2500, 0, 1000, 250), t);
+    auto* slider = Placed(new SettingsSlider(parent, kVolumeMin, kVolumeMax, 1000, 250), t);
     slider->setToolTip(QString::fromUtf8("Громкость"));
     return slider;
 }
 
 SettingsSlider* New_Frequency(QWidget* parent, const Twips& t)
 {
-    auto* slider = Placed(new SettingsSlider(parent, 5000, 75000, 5000, 2500), t);
+    auto* slider = Placed(new SettingsSlider(parent, kFreqMin, kFreqMax, 5000, 2500), t);
     slider->setToolTip(QString::fromUtf8("Скорость воспроизведения"));
     return slider;
 }
@@ -280,6 +280,14 @@ void frmSettings::Close_Window()
 }
 
 frmSettings* frmSettings::Current() { return current_; }
+
+void frmSettings::keyPressEvent(QKeyEvent* event)
+{
+    // Escape, the game's pause key, does nothing here: the window closes by "OK" or its close box.
+    if (event->key() == Qt::Key_Escape)
+        return event->accept();
+    QDialog::keyPressEvent(event);
+}
 
 void frmSettings::done(int result)
 {

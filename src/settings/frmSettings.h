@@ -92,6 +92,8 @@ public:
     void cmdOk_Click();
 
 protected:
+    // Escape does nothing here: the game's pause key never closes this window.
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:

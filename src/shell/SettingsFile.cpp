@@ -23,7 +23,8 @@ namespace {
 constexpr const char* NO_FILE = "...";
 constexpr const char* MARKER = "quarvex-music...";
 constexpr size_t WINDOW_COUNT = 5;
-constexpr size_t MAX_FILE_NAME = 255;
+// The longest file name; the file's temporary (".tmp" added) must fit too.
+constexpr size_t MAX_FILE_NAME = 255 - 4;
 
 struct ChannelValues {
     std::string path;
@@ -253,8 +254,10 @@ bool Is_Unsafe_In_File_Name(char c)
 
 } // namespace
 
-SettingsFile::SettingsFile(fs::path programFolder, std::vector<fs::path> folders, const std::string& computerName)
-    : program_(std::move(programFolder)), folders_(std::move(folders)), name_(File_Name(computerName))
+SettingsFile::SettingsFile(fs::path programFolder, std::vector<fs::path> folders, const std::string& computerName,
+                           const fs::path& seedFolder)
+    : program_(std::move(programFolder)), folders_(std::move(folders)), name_(File_Name(computerName)),
+      seed_(seedFolder.empty() ? fs::path() : seedFolder / name_)
 {
 }
 
@@ -297,8 +300,8 @@ void SettingsFile::Load_Settings(ISettingsTarget& t)
         s.PathToBkgMusic = NO_FILE;
     if (!s.EnableLoop)
         t.StopBkgMusic();
-    t.SetBkgVolume(r.Whole<int16_t>(d.bkgVolume));
-    const int32_t freq = r.Whole<int32_t>(d.settings.freq);
+    t.SetBkgVolume(Valid_Volume(r.Whole<int16_t>(d.bkgVolume)));
+    const int32_t freq = Valid_Freq(r.Whole<int32_t>(d.settings.freq));
     t.SetBkgFreq(freq);
     s.freq = freq;
 
@@ -308,24 +311,33 @@ void SettingsFile::Load_Settings(ISettingsTarget& t)
         t.Set_DMCtrlPath(e.channel,
                          path == NO_FILE ? Program_File(std::string(kSoundFolder) + std::string(e.fileName)) : path);
         t.Set_DMCtrlEnabled(e.channel, r.Boolean(d.channels[k].enabled));
-        t.Set_DMCtrlVolume(e.channel, r.Whole<int16_t>(d.channels[k].volume));
-        t.Set_DMCtrlFreq(e.channel, r.Whole<int32_t>(d.channels[k].freq));
+        t.Set_DMCtrlVolume(e.channel, Valid_Volume(r.Whole<int16_t>(d.channels[k].volume)));
+        t.Set_DMCtrlFreq(e.channel, Valid_Freq(r.Whole<int32_t>(d.channels[k].freq)));
     }
 
     s.MP3Path = r.Text(d.settings.MP3Path);
     s.MP3Enable = r.Boolean(d.settings.MP3Enable);
     s.MP3Loop = r.Boolean(d.settings.MP3Loop);
     t.InitMusic();
-    s.SpeedChange = r.Whole<int16_t>(d.settings.SpeedChange);
-    s.iFantom = r.Whole<uint8_t>(d.settings.iFantom);
+    s.SpeedChange = Valid_Speed_Change(r.Whole<int16_t>(d.settings.SpeedChange));
+    s.iFantom = Valid_Fantom(r.Whole<uint8_t>(d.settings.iFantom));
     s.bDrawSetka = r.Boolean(d.settings.bDrawSetka);
+}
+
+bool SettingsFile::Read_Lines(const fs::path& file, std::vector<std::string>& lines)
+{
+    return Read_Text_Lines(file, lines, MAX_LINES, MAX_BYTES);
 }
 
 void SettingsFile::Open_Lines(std::vector<std::string>& lines)
 {
+    // A missing file starts from the seed when there is one to read, else from the defaults.
+    std::vector<std::string> start;
+    if (seed_.empty() || !Read_Lines(seed_, start))
+        start = Default_Lines();
     for (const fs::path& folder : folders_) {
         const fs::path file = folder / name_;
-        if (Read_Text_Lines(file, lines, MAX_LINES)) {
+        if (Read_Lines(file, lines)) {
             file_ = file;
             return;
         }
@@ -334,15 +346,15 @@ void SettingsFile::Open_Lines(std::vector<std::string>& lines)
         if (fs::symlink_status(file, ec).type() != fs::file_type::not_found)
             continue;
         fs::create_directories(folder, ec);
-        if (Write_Text_Lines(file, Default_Lines())) {
+        if (Write_Text_Lines(file, start)) {
             file_ = file;
-            if (!Read_Text_Lines(file, lines, MAX_LINES))
-                lines = Default_Lines();
+            if (!Read_Lines(file, lines))
+                lines = start;
             return;
         }
     }
     file_.clear();
-    lines = Default_Lines();
+    lines = start;
 }
 
 bool SettingsFile::Save_Settings(ISettingsTarget& t)

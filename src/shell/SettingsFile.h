@@ -6,6 +6,7 @@
 
 #include "game/GameView.h"
 #include "shell/MainSettings.h"
+#include "shell/TextFile.h"
 #include "sound/SoundEvents.h"
 
 // The settings file of one computer: a fixed sequence of lines, one value per
@@ -59,25 +60,33 @@ public:
 };
 
 // Reads and writes "Qrvx" + computer name + ".ini". The file lives in the first
-// of the candidate folders where it can be read or created; sound paths given as
-// "..." are resolved against the program folder.
+// of the candidate folders where it can be read or created; a file created there
+// starts as a copy of the seed folder's file when that can be read (which is never
+// written). Sound paths given as "..." are resolved against the program folder.
 class SettingsFile {
 public:
     static constexpr size_t MAX_LINES = 66;
+    // The most the lines of the layout can hold; nothing after is read.
+    static constexpr size_t MAX_BYTES = MAX_LINES * (MAX_LINE_BYTES + 2);
 
     // folders: where the file may live, best first (the program folder, then the per-user folder).
+    // seedFolder: a folder whose file starts a missing one (the program folder, when it is not
+    // among `folders`); empty: none.
     SettingsFile(std::filesystem::path programFolder, std::vector<std::filesystem::path> folders,
-                 const std::string& computerName);
+                 const std::string& computerName, const std::filesystem::path& seedFolder = {});
 
-    // "Qrvx" + the name + ".ini", with characters no file name can hold replaced by "_".
+    // "Qrvx" + the name + ".ini", with characters no file name can hold replaced by "_", cut
+    // so that the name and its temporary's stay within 255 bytes.
     static std::string File_Name(const std::string& computerName);
     // The 66 lines of a fresh file: every side window visible, every path "...".
     static std::vector<std::string> Default_Lines();
 
-    // Reads the file and applies every value in file order. A missing file is
-    // created with the defaults and read; after a bad line the values already
+    // Reads the file and applies every value in file order; a value the settings window
+    // cannot show reads as the nearest one it can. A missing file is created from the
+    // seed or with the defaults and read; after a bad line the values already
     // applied stay, the rest take their defaults and the file is replaced by the
-    // default file. When no folder allows reading or creating it, the defaults apply.
+    // default file. When no folder allows reading or creating it, the seed's values or
+    // the defaults apply.
     void Load_Settings(ISettingsTarget& target);
     // Writes the current state; false (the previous file intact) when it cannot be written.
     bool Save_Settings(ISettingsTarget& target);
@@ -91,12 +100,14 @@ public:
     std::string Program_File(const std::string& relative) const;
 
 private:
+    static bool Read_Lines(const std::filesystem::path& file, std::vector<std::string>& lines);
     void Open_Lines(std::vector<std::string>& lines);
     bool Write_Somewhere(const std::vector<std::string>& lines);
 
     std::filesystem::path program_;
     std::vector<std::filesystem::path> folders_;
     std::string name_;
+    std::filesystem::path seed_;
     std::filesystem::path file_;
 };
 

@@ -21,9 +21,13 @@ void frmMain::Load_Settings()
     // The channels exist before the file is read into them (Main makes them; a test may not).
     if (!Has_Channels())
         Create_Channels();
+    // A copy that keeps its file in the per-user folder starts a missing one from the program
+    // folder's (shipped with it, or left by a copy run from there), as the records table does.
+    const QString program = Program_Folder();
+    const fs::path seed = ownDataFolder_ && dataFolder_ != program ? fs::path(program.toStdString()) : fs::path();
     // "..." names the program's own sound files, which an installed copy keeps in its data folder.
     settingsFile_ = std::make_unique<SettingsFile>(fs::path(Shipped_Folder().toStdString()), Settings_Folders(),
-                                                   Get_Computer_Name());
+                                                   Get_Computer_Name(), seed);
     settingsFile_->Load_Settings(*this);
     Keep_Reachable(PlacedWindow::Main);
     Show_Pending();

@@ -48,6 +48,8 @@ TEST(Speed_From_Text, misreads_text_without_a_number_or_a_negative_number)
     EXPECT_EQ(Speed_From_Text("abc", 40).SpeedChange, 0);
     EXPECT_EQ(Speed_From_Text("  250xyz", 40).SpeedChange, 250);
     EXPECT_EQ(Speed_From_Text("-40", 120).SpeedChange, 120);
+    EXPECT_EQ(Speed_From_Text("-", 120).SpeedChange, 120);
+    EXPECT_EQ(Speed_From_Text(" -", 120).SpeedChange, 120);
     EXPECT_EQ(Speed_From_Text("-99999999", 120).SpeedChange, 120);
     EXPECT_FALSE(Speed_From_Text("-40", 120).bTooLarge);
     EXPECT_EQ(Speed_From_Text("2.5", 40).SpeedChange, 2);

@@ -349,6 +349,22 @@ TEST_F(SettingsWindow, closing_leaves_the_file_open_dialog_loaded)
     EXPECT_EQ(w->winOpen, nullptr);
 }
 
+TEST_F(SettingsWindow, escape_closes_the_window_even_in_the_middle_of_a_slider_drag)
+{
+    Open();
+    s->show();
+    s->sldVolBackgrnd->setValue(-1250);  // the handle in the middle, where the press takes it
+    const QPoint at = s->sldVolBackgrnd->rect().center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, s->sldVolBackgrnd->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s->sldVolBackgrnd, &press);
+    ASSERT_TRUE(s->sldVolBackgrnd->isSliderDown());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(s->sldVolBackgrnd, &escape);  // the slider passes it on to the window
+    EXPECT_TRUE(s->isVisible());
+    Release_Mouse(s->sldVolBackgrnd);
+}
+
 TEST_F(SettingsWindow, Finish_Game_leaves_the_settings_window_open_under_the_game_over_dialog)
 {
     w->show();

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <tuple>
 
 #include "shell/SettingsFile.h"
 #include "shell/TextFile.h"
@@ -174,10 +175,10 @@ TEST_F(Load_Settings, reads_lenient_forms_rounds_halves_to_even_and_takes_words_
     EXPECT_EQ(target.channels[Channel::Left1].volume, -707);
     EXPECT_EQ(target.channels[Channel::Left1].freq, 46717);
     EXPECT_EQ(target.channels[Channel::Right1].volume, -2);
-    EXPECT_EQ(target.channels[Channel::Right1].freq, 4);
+    EXPECT_EQ(target.channels[Channel::Right1].freq, 0);  // 4 Hz: nearer the file's own rate than 5000
     EXPECT_EQ(target.channels[Channel::Rotate1].volume, 0);
     EXPECT_EQ(target.settings.SpeedChange, 4);
-    EXPECT_EQ(target.settings.iFantom, 255);
+    EXPECT_EQ(target.settings.iFantom, 2);  // the nearest mode
     EXPECT_EQ(target.left[1], 7310);
     EXPECT_EQ(target.top[1], 0);
     EXPECT_EQ(target.left[2], 7310);
@@ -205,7 +206,7 @@ TEST(SettingsFile_Name, puts_the_computer_name_between_Qrvx_and_ini_safely)
     EXPECT_EQ(SettingsFile::File_Name("???"), "Qrvx___.ini");
     EXPECT_EQ(SettingsFile::File_Name("a/b\\c:d*e\"f<g>h|i\tj"), "Qrvxa_b_c_d_e_f_g_h_i_j.ini");
     EXPECT_EQ(SettingsFile::File_Name("ПК-Офис"), "QrvxПК-Офис.ini");
-    EXPECT_EQ(SettingsFile::File_Name(std::string(300, 'x')).size(), 255u);
+    EXPECT_EQ(SettingsFile::File_Name(std::string(300, 'x')).size(), 251u);  // and ".tmp" stays within 255
 }
 
 TEST_F(Save_Settings, round_trip_keeps_every_value_and_writes_full_paths)
@@ -213,7 +214,7 @@ TEST_F(Save_Settings, round_trip_keeps_every_value_and_writes_full_paths)
     Settings().Load_Settings(target);
     target.left[0] = 1200.5f;
     target.top[1] = 3.1f;
-    target.settings.SpeedChange = -300;
+    target.settings.SpeedChange = 300;
     target.settings.iFantom = 2;
     target.settings.MP3Loop = false;
     target.channels[Channel::Down2] = {"/home/p/my sounds/thud.wav", false, -2500, 0};
@@ -236,7 +237,7 @@ TEST_F(Save_Settings, round_trip_keeps_every_value_and_writes_full_paths)
         EXPECT_EQ(again.channels[c].volume, ch.volume);
         EXPECT_EQ(again.channels[c].freq, ch.freq);
     }
-    EXPECT_EQ(again.settings.SpeedChange, -300);
+    EXPECT_EQ(again.settings.SpeedChange, 300);
     EXPECT_EQ(again.settings.iFantom, 2);
     EXPECT_FALSE(again.settings.MP3Loop);
     ASSERT_TRUE(Settings().Save_Settings(again));
@@ -377,12 +378,12 @@ TEST_F(Damaged_Settings, lf_only_and_cr_only_line_ends_read_like_cr_lf)
 {
     for (const char* end : {"\n", "\r"}) {
         std::string bytes;
-        for (const std::string& l : With(DEFAULT_FILE, 64, " -12 "))
+        for (const std::string& l : With(DEFAULT_FILE, 64, " 12 "))
             bytes += l + end;
         Put_Bytes(file, bytes);
         target = RecordingTarget{};
         Settings().Load_Settings(target);
-        EXPECT_EQ(target.settings.SpeedChange, -12);
+        EXPECT_EQ(target.settings.SpeedChange, 12);
         EXPECT_EQ(Bytes(file), bytes);
     }
 }
@@ -416,6 +417,54 @@ TEST_F(Damaged_Settings, ten_megabytes_after_the_settings_are_never_read)
     Put_Bytes(file, std::string(10 << 20, 'x') + "\nTrue\n");
     ASSERT_TRUE(qv::Read_Text_Lines(file, head, 66));
     EXPECT_EQ(head, (std::vector<std::string>{std::string(qv::MAX_LINE, 'x'), "True"}));
+}
+
+TEST_F(Load_Settings, values_the_window_cannot_show_read_as_the_nearest_it_can_and_are_written_so)
+{
+    const std::tuple<size_t, const char*, const char*> rows[] = {
+        {65, " 7 ", " 2 "},           {64, "-40 ", " 0 "},         {64, " 9000 ", " 500 "},
+        {19, "-30000 ", "-2500 "},    {23, " 300 ", " 0 "},        {20, " 90000 ", " 75000 "},
+        {20, " 3000 ", " 5000 "},     {20, " 0 ", " 0 "},          {24, " 1000 ", " 0 "},  // 0: the file's own rate
+    };
+    for (const auto& [lineNo, text, written] : rows) {
+        SCOPED_TRACE(text);
+        target = RecordingTarget{};
+        Load(With(DEFAULT_FILE, lineNo, text));
+        EXPECT_EQ(Lines(file).at(lineNo - 1), text);  // no damage: the file stays until the close
+        ASSERT_TRUE(Settings().Save_Settings(target));
+        EXPECT_EQ(Lines(file).at(lineNo - 1), written);
+    }
+}
+
+TEST_F(Load_Settings, a_missing_per_user_file_starts_from_the_program_folders_which_is_never_written)
+{
+    const std::vector<std::string> shipped = With(DEFAULT_FILE, 65, " 2 ");
+    ASSERT_TRUE(qv::Write_Text_Lines(file, shipped));
+    Put_Bytes(root / "blocked", "x");
+    for (const fs::path& folder : {root / "blocked" / "user", user}) {  // its values count even where none is saved
+        SettingsFile settings(program, {folder}, "OFFICE7", program);
+        settings.Load_Settings(target);
+        EXPECT_EQ(target.settings.iFantom, 2);
+        target.settings.iFantom = 0;
+        EXPECT_EQ(settings.Save_Settings(target), folder == user);
+    }
+    EXPECT_EQ(Lines(file), shipped);
+    SettingsFile(program, {user}, "OFFICE7", program).Load_Settings(target);
+    EXPECT_EQ(target.settings.iFantom, 0);  // the player's own file counts from then on
+}
+
+TEST_F(Damaged_Settings, a_first_line_of_gigabytes_is_damage_and_never_read_through)
+{
+    const std::vector<std::string> lines = With(DEFAULT_FILE, 65, " 2 ");
+    std::string rest;  // the end of line 1 and the lines after it
+    for (size_t n = 1; n < lines.size(); ++n)
+        rest += "\r\n" + lines[n];
+    std::ofstream(file, std::ios::binary) << " 100 ";
+    std::ofstream(file, std::ios::binary | std::ios::in).seekp(std::streamoff(4) << 30) << rest;
+    Settings().Load_Settings(target);  // 4 GiB of NUL bytes (a sparse file) in line 1
+    EXPECT_EQ(target.left[0], 100);
+    EXPECT_EQ(target.settings.iFantom, 1);
+    EXPECT_EQ(Lines(file), DEFAULT_FILE);
 }
 
 } // namespace

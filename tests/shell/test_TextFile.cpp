@@ -4,10 +4,12 @@
 #include <csignal>
 #include <fstream>
 #include <random>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "shell/FileLock.h"
 #include "shell/TextFile.h"
 
 namespace fs = std::filesystem;
@@ -47,17 +49,6 @@ std::vector<std::string> Lines_Of(const std::string& bytes)
 }
 
 using Lines = std::vector<std::string>;
-
-// Refuses to replace one file, as the system does for a write-protected file (root ignores the mode).
-struct Protected_File : qv::File_Access {
-    fs::path file;
-    explicit Protected_File(fs::path f) : file(std::move(f)) { qv::Set_File_Access(this); }
-    ~Protected_File() override { qv::Set_File_Access(nullptr); }
-    bool May_Replace(const fs::path& f) const override
-    {
-        return !fs::equivalent(f, file) && File_Access::May_Replace(f);
-    }
-};
 
 } // namespace
 
@@ -135,8 +126,7 @@ TEST(Write_Text_Lines, a_write_protected_file_keeps_its_bytes_and_the_write_fail
 {
     TempFolder t;
     t.Put("f.txt", "Pelko\r\n 10 \r\n");
-    fs::permissions(t.dir / "f.txt", fs::perms(0444));
-    const Protected_File refused(t.dir / "f.txt");
+    fs::permissions(t.dir / "f.txt", fs::perms(0444));  // the mode protects it from root too
     EXPECT_FALSE(qv::Write_Text_Lines(t.dir / "f.txt", {"Ann", " 500 "}));
     EXPECT_EQ(t.Get("f.txt"), "Pelko\r\n 10 \r\n");
     EXPECT_EQ(t.Count(), 1u);
@@ -189,6 +179,29 @@ TEST(Write_Text_Lines, a_write_that_runs_out_of_space_keeps_the_old_file)
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
     EXPECT_EQ(t.Get("f.txt"), "Pelko\r\n 10 \r\n");
+    EXPECT_EQ(t.Count(), 1u);
+}
+
+// Ends every write when its temporary is complete, as a kill at that moment would.
+struct Killed_Write : qv::File_Access {
+    Killed_Write() { qv::Set_File_Access(this); }
+    ~Killed_Write() override { qv::Set_File_Access(nullptr); }
+    void Before_Replace(const fs::path&) const override { throw std::runtime_error("killed"); }
+};
+
+TEST(Write_Text_Lines, killed_writes_leave_at_most_one_temporary_and_a_live_copys_stays_untouched)
+{
+    TempFolder t;
+    for (int i = 0; i < 50; ++i) {
+        const Killed_Write kill;
+        EXPECT_THROW(qv::Write_Text_Lines(t.dir / "f.txt", {"Ann"}), std::runtime_error);
+    }
+    EXPECT_EQ(t.Count(), 1u);
+    // Another copy writing right now holds the temporary: this write waits, then gives up.
+    const qv::File_Lock other(t.dir / "f.txt.tmp", std::chrono::milliseconds(0));
+    ASSERT_EQ(::write(other.Fd(), "Carl\r\n", 6), 6);  // over what the last killed write left
+    EXPECT_FALSE(qv::Write_Text_Lines(t.dir / "f.txt", {"Dan"}, std::chrono::milliseconds(50)));
+    EXPECT_EQ(t.Get("f.txt.tmp"), "Carl\r\n");
     EXPECT_EQ(t.Count(), 1u);
 }
 
