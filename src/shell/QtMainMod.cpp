@@ -96,10 +96,21 @@ int Main(QApplication& app)
     }
     splash->repaint();
     QGuiApplication::sync();
-    // No events are processed while the splash stands: it ends on a change of the clock's second.
+    // The splash ends on a change of the clock's second. No input is taken meanwhile; a window
+    // system that mapped the splash only after the wait above gets its paint once it is exposed.
+    bool painted = splash->windowHandle() && splash->windowHandle()->isExposed();
     const int digit = QTime::currentTime().second() % 10;
-    while (QTime::currentTime().second() % 10 == digit)
+    while (QTime::currentTime().second() % 10 == digit) {
+        if (!painted) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (splash->windowHandle() && splash->windowHandle()->isExposed()) {
+                splash->repaint();
+                QGuiApplication::sync();
+                painted = true;
+            }
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     splash->hide();
     delete splash;
 

@@ -107,6 +107,12 @@ bool frmOpen::Choose(QWidget* owner)
 {
     if (owner && parentWidget() != owner)
         setParent(owner, windowFlags());
+    // Centred over the owner's client area, given as a client place every time: a place left to the
+    // dialog's own rule lands a title bar lower from the second showing on.
+    if (owner) {
+        const QRect over = owner->window()->geometry();
+        setGeometry(QRect(over.center() - QPoint(width() / 2, height() / 2), size()));
+    }
     QPointer<frmOpen> self(this);
     const int result = exec();
     return self && result == QDialog::Accepted;
