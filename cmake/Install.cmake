@@ -30,6 +30,7 @@ install(TARGETS quarvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY DESTINATION ${QUARVEX_INSTALL_SHARE})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/sound DESTINATION ${QUARVEX_INSTALL_SHARE} OPTIONAL)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/alsoft.conf DESTINATION ${QUARVEX_INSTALL_SHARE})
+install(FILES ${QUARVEX_QM} DESTINATION ${QUARVEX_INSTALL_SHARE}/translations)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/quarvex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/org.quarvex.Quarvex.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -54,7 +55,7 @@ set(CPACK_PACKAGE_CONTACT "Quarvex developers <developers@quarvex.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-block puzzle with rare Quarvex figures")
 set(CPACK_PACKAGE_DESCRIPTION "Figures of square cells fall into a board of 15 columns and 31 rows;
 full rows are removed. A records table, statistics, a future window and a demo mode
-stand beside the board. Russian interface.")
+stand beside the board. Russian and English interface.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

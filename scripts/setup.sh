@@ -16,6 +16,8 @@ PACKAGES=(
 # A nested GNOME Wayland session for the real-program tests, and Qt's Wayland platform that
 # such a session offers.
 PACKAGES+=(mutter xwayland dbus qt6-wayland)
+# Qt's translation tools: lrelease compiles the English translation at build time.
+PACKAGES+=(qt6-l10n-tools)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,5 +1,7 @@
 #include "game/GameCore.h"
 
+#include "shell/Language.h"
+
 namespace qv {
 
 namespace {
@@ -31,7 +33,7 @@ void GameCore::Reset_Labels()
     set(Label::Remain, "Label1", Rgb(255, 0, 0));
     set(Label::Score, "---", Rgb(192, 0, 0));
     set(Label::SumBonus, "Label1", Rgb(255, 0, 0));
-    set(Label::Firma, " Quarvex - фигурка    Бонус ", Rgb(255, 0, 0), false);
+    set(Label::Firma, Translated("Core", " Quarvex - фигурка    Бонус ").c_str(), Rgb(255, 0, 0), false);
     for (int n = 1; n <= 4; ++n)
         set(Count_Lines_Label(n), "0", Rgb(255, 255, 0));
     set(Label::Position, "Position", Rgb(128, 128, 255));

@@ -1,4 +1,5 @@
 #include "game/GameCore.h"
+#include "shell/Language.h"
 #include "shell/TextFile.h"
 
 namespace qv {
@@ -45,7 +46,7 @@ void GameCore::Prepare_Next_Figure(const Pattern&)
     NextFillColor = Rgb(255, 255, 255);
     if (next.Pattern != SUPER_PATTERN) {
         Set_ForeColor(Label::Firma, Rgb(255, 255, 0));
-        Set_Caption(Label::Firma, "Quarvex-фигурка Bonus " + std::to_string(Nearest(next.Bonus / 10.0)));
+        Set_Caption(Label::Firma, Translated("Core", "Quarvex-фигурка Bonus ") + std::to_string(Nearest(next.Bonus / 10.0)));
     } else {
         ColorFigura = Rgb(0, 0, 255);
         Set_ForeColor(Label::Firma, Rgb(0, 0, 255));

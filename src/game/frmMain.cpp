@@ -28,7 +28,7 @@ QFont Times(double points, bool bold = true)
     return font;
 }
 
-void Set_Tag(QWidget* w, const char* tag) { w->setProperty("Tag", QString::fromUtf8(tag)); }
+void Set_Tag(QWidget* w, const QString& tag) { w->setProperty("Tag", tag); }
 
 QFrame* New_Panel(QWidget* parent, const char* name, QRect twips)
 {
@@ -51,7 +51,7 @@ QLabel* New_Connector(QWidget* parent, QRect twips)
     return label;
 }
 
-QGroupBox* New_Frame(QWidget* parent, const char* caption, QRect twips, Color fore, const char* tag)
+QGroupBox* New_Frame(QWidget* parent, const char* caption, QRect twips, Color fore, const QString& tag)
 {
     auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
     frame->setGeometry(twips);
@@ -63,7 +63,7 @@ QGroupBox* New_Frame(QWidget* parent, const char* caption, QRect twips, Color fo
     return frame;
 }
 
-QPushButton* New_Button(QWidget* parent, const char* caption, QRect twips, const char* tip)
+QPushButton* New_Button(QWidget* parent, const char* caption, QRect twips, const QString& tip)
 {
     auto* button = new QtButton(QString::fromUtf8(caption), parent);
     button->setGeometry(twips);
@@ -71,13 +71,13 @@ QPushButton* New_Button(QWidget* parent, const char* caption, QRect twips, const
     QFont font = Times(8);
     font.setPixelSize(9);
     button->setFont(font);
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(tip);
     Set_Tag(button, tip);
     return button;
 }
 
 QPushButton* New_Check(QWidget* parent, const char* caption, int left, int top, Color back, double points,
-                       const char* tag)
+                       const QString& tag)
 {
     auto* check = new QtButton(QString::fromUtf8(caption), parent);
     check->setCheckable(true);
@@ -90,9 +90,9 @@ QPushButton* New_Check(QWidget* parent, const char* caption, int left, int top, 
     return check;
 }
 
-const char* const BOARD_HELP = "Удаляются только полностью заполненные горизонтальные линии. Одной фигуркой "
-                               "можно удалить от 1 до 4 линий.";
-const char* const NEXT_HELP = "Здесь обычно изображена следующая фигурка.";
+const char* const BOARD_HELP = QT_TRANSLATE_NOOP("qv::frmMain", "Удаляются только полностью заполненные горизонтальные линии. Одной фигуркой "
+                               "можно удалить от 1 до 4 линий.");
+const char* const NEXT_HELP = QT_TRANSLATE_NOOP("qv::frmMain", "Здесь обычно изображена следующая фигурка.");
 
 } // namespace
 
@@ -175,18 +175,18 @@ void frmMain::Build_Board_Panels()
     picQuarvex->setGeometry((fraQuarvex->width() - width) / 2, Px(90), width, height);
     picQuarvex->SetBackColor(Rgb(128, 128, 128));
     picQuarvex->SetFillColor(Rgb(0, 0, 0));
-    picQuarvex->setToolTip(QString::fromUtf8(BOARD_HELP));
-    Set_Tag(picQuarvex, BOARD_HELP);
+    picQuarvex->setToolTip(tr(BOARD_HELP));
+    Set_Tag(picQuarvex, tr(BOARD_HELP));
 
-    lblAutors = new QLabel(QString::fromUtf8("Спасибо всем, кто играл и советовал!"), fraQuarvex);
+    lblAutors = new QLabel(tr("Спасибо всем, кто играл и советовал!"), fraQuarvex);
     lblAutors->setGeometry(Twips_Rect(90, 6285, 3555, 240));
     lblAutors->setAlignment(Qt::AlignCenter);
     lblAutors->setFont(Times(7, false));
     frmMain::Set_Colors(lblAutors, QPalette::WindowText, Rgb(160, 160, 160));
-    Set_Tag(lblAutors, "Quarvex Zeb Ostrela: спасибо всем, кто играл, находил ошибки и советовал.");
+    Set_Tag(lblAutors, tr("Quarvex Zeb Ostrela: спасибо всем, кто играл, находил ошибки и советовал."));
 }
 
-QLabel* frmMain::Info_Label(qv::Label id, QWidget* parent, QRect twips, double points, const char* tag)
+QLabel* frmMain::Info_Label(qv::Label id, QWidget* parent, QRect twips, double points, const QString& tag)
 {
     auto* label = new QLabel(parent);
     label->setGeometry(twips);
@@ -203,105 +203,107 @@ void frmMain::Build_Information_Panel()
 {
     using L = qv::Label;
     lblLevel = Info_Label(L::Level, fraLeft, Twips_Rect(240, 120, 1935, 495), 14,
-                          "Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых "
-                          "семи удаленных линий.");
+                          tr("Уровень сложности ( Скорость игры ). Инкрементирует ( увеличивается ) после каждых "
+                          "семи удаленных линий."));
     lblRemain = Info_Label(L::Remain, fraLeft, Twips_Rect(120, 560, 2175, 375), 12,
-                           "Число линий, которые надо удалить чтобы  перейти на следующий уровень.");
-    fraScore = New_Frame(fraLeft, "Score", Twips_Rect(120, 960, 2175, 735), Rgb(0, 0, 0), "Текущий счет.");
+                           tr("Число линий, которые надо удалить чтобы  перейти на следующий уровень."));
+    fraScore = New_Frame(fraLeft, "Score", Twips_Rect(120, 960, 2175, 735), Rgb(0, 0, 0), tr("Текущий счет."));
     lblScore = Info_Label(L::Score, fraScore, Twips_Rect(120, 240, 1935, 375), 12,
-                          "Текущий счет. В окне Statistic приведена полная информация о том, как получена эта "
-                          "цифра.");
+                          tr("Текущий счет. В окне Statistic приведена полная информация о том, как получена эта "
+                          "цифра."));
     // Inside a frame the score shows on the frame's grey: the game turns its text black.
     lblScore->setAutoFillBackground(false);
     lblSumBonus = Info_Label(L::SumBonus, fraLeft, Twips_Rect(0, 1800, 2415, 255), 9,
-                             "Суммарный бонус за Quarvex-фигурки.");
+                             tr("Суммарный бонус за Quarvex-фигурки."));
     picNext = new QtPicture(1155, 1155, fraLeft);
     picNext->setGeometry(Twips_Rect(600, 2160, 1155, 1155));
     picNext->setFocusPolicy(Qt::NoFocus);
     picNext->SetBackColor(Rgb(192, 192, 192));
-    picNext->setToolTip(QString::fromUtf8(NEXT_HELP));
-    Set_Tag(picNext, NEXT_HELP);
+    picNext->setToolTip(tr(NEXT_HELP));
+    Set_Tag(picNext, tr(NEXT_HELP));
     lblFirma = Info_Label(L::Firma, fraLeft, Twips_Rect(360, 3360, 1695, 375), 8,
-                          "Бонус ( до 5000 ) за показанную Quarvex-фигурку. Есть супер-фигурка :  Quarvex - "
-                          "выпадает очень редко, а бонус за нее - 25000.");
+                          tr("Бонус ( до 5000 ) за показанную Quarvex-фигурку. Есть супер-фигурка :  Quarvex - "
+                          "выпадает очень редко, а бонус за нее - 25000."));
     lblFirma->setWordWrap(true);
     fraLines = New_Frame(fraLeft, "Lines Bonus", Twips_Rect(120, 3840, 2175, 1215), Rgb(0, 0, 192),
-                         "Чем больше линий одновременно удалено, тем больше бонус.");
+                         tr("Чем больше линий одновременно удалено, тем больше бонус."));
     static const char* const lineHelp[5] = {
-        "", "За одну удаленную линию бонус - 275.", "За две одновременно удаленные линии бонус - 800.",
-        "За три одновременно удаленные линии бонус - 2225.", "За четыре одновременно удаленные линии бонус - 5000."};
+        "", QT_TRANSLATE_NOOP("qv::frmMain", "За одну удаленную линию бонус - 275."),
+        QT_TRANSLATE_NOOP("qv::frmMain", "За две одновременно удаленные линии бонус - 800."),
+        QT_TRANSLATE_NOOP("qv::frmMain", "За три одновременно удаленные линии бонус - 2225."),
+        QT_TRANSLATE_NOOP("qv::frmMain", "За четыре одновременно удаленные линии бонус - 5000.")};
     for (int i = 1; i <= 4; ++i) {
         lblCountLines[i] = Info_Label(Count_Lines_Label(i), fraLines, Twips_Rect(120, 240 * i, 1935, 255), 8,
-                                      lineHelp[i]);
+                                      tr(lineHelp[i]));
         lblCountLines[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // The tally blink hides the text by giving it the frame's grey.
         lblCountLines[i]->setAutoFillBackground(false);
     }
-    lblPosition = Info_Label(L::Position, fraLeft, Twips_Rect(120, 5160, 2175, 255), 9, "Ваше текущее место в таблице.");
+    lblPosition = Info_Label(L::Position, fraLeft, Twips_Rect(120, 5160, 2175, 255), 9, tr("Ваше текущее место в таблице."));
     lblNextPlace = Info_Label(L::NextPlace, fraLeft, Twips_Rect(120, 5400, 2175, 255), 9,
-                              "Сколько очков до следующего места в таблице.");
-    lblTotal = Info_Label(L::Total, fraLeft, Twips_Rect(120, 5760, 1455, 255), 8, "Суммарный бонус за время.");
-    lblTotalScore = Info_Label(L::TotalScore, fraLeft, Twips_Rect(1560, 5760, 855, 255), 8, "Суммарный бонус за время.");
+                              tr("Сколько очков до следующего места в таблице."));
+    lblTotal = Info_Label(L::Total, fraLeft, Twips_Rect(120, 5760, 1455, 255), 8, tr("Суммарный бонус за время."));
+    lblTotalScore = Info_Label(L::TotalScore, fraLeft, Twips_Rect(1560, 5760, 855, 255), 8, tr("Суммарный бонус за время."));
     lblHeightBonus = Info_Label(L::HeightBonus, fraLeft, Twips_Rect(120, 6000, 1455, 255), 8,
-                                "Этот бонус зависит от времени.");
+                                tr("Этот бонус зависит от времени."));
     lblTimeBonus = Info_Label(L::TimeBonus, fraLeft, Twips_Rect(1800, 6000, 375, 255), 8,
-                              "Бонус за время. Чем быстрее Вы бросите фигурку, тем больше будет бонус.");
+                              tr("Бонус за время. Чем быстрее Вы бросите фигурку, тем больше будет бонус."));
 }
 
 void frmMain::Build_Controls()
 {
     // The pause label lies under the control frame at its top-left corner; hiding the frame uncovers it.
-    lblPause = new QLabel(QString::fromUtf8("Пауза"), fraBottom);
+    lblPause = new QLabel(tr("Пауза"), fraBottom);
     lblPause->setGeometry(Twips_Rect(120, 120, 1695, 615));
     lblPause->setAlignment(Qt::AlignCenter);
     lblPause->setFont(Times(14));
     lblPause->setAutoFillBackground(true);
     frmMain::Set_Colors(lblPause, QPalette::Window, Rgb(0, 0, 0));
     frmMain::Set_Colors(lblPause, QPalette::WindowText, Rgb(255, 128, 0));
-    Set_Tag(lblPause, "Когда эта надпись видна, игра находится в режиме паузы.");
+    Set_Tag(lblPause, tr("Когда эта надпись видна, игра находится в режиме паузы."));
 
-    const char* controlHelp = "Управление - стрелочными клавишами ( мышкой их тоже можно нажимать ).";
+    const QString controlHelp = tr("Управление - стрелочными клавишами ( мышкой их тоже можно нажимать ).");
     fraControl = new QFrame(fraBottom);
     fraControl->setGeometry(Twips_Rect(120, 120, 1695, 615));
     fraControl->setFrameStyle(QFrame::Box | QFrame::Plain);
     fraControl->setAutoFillBackground(true);
     frmMain::Set_Colors(fraControl, QPalette::Window, Rgb(0, 0, 0));
     frmMain::Set_Colors(fraControl, QPalette::WindowText, Rgb(128, 128, 128));
-    fraControl->setToolTip(QString::fromUtf8(controlHelp));
+    fraControl->setToolTip(controlHelp);
     Set_Tag(fraControl, controlHelp);
 
-    cmdDown = New_Button(fraControl, "V", Twips_Rect(600, 360, 492, 135), "Бросить фигурку - Стрелка Вниз.");
+    cmdDown = New_Button(fraControl, "V", Twips_Rect(600, 360, 492, 135), tr("Бросить фигурку - Стрелка Вниз."));
     cmdLeftRight[2] = New_Button(fraControl, ">", Twips_Rect(1080, 360, 495, 135),
-                                 "Перемещение фигурки вправо - Стрелка Вправо.");
+                                 tr("Перемещение фигурки вправо - Стрелка Вправо."));
     cmdLeftRight[0] = New_Button(fraControl, "<", Twips_Rect(120, 360, 495, 135),
-                                 "Перемещение фигурки влево - Стрелка Влево.");
-    cmdRotate[0] = New_Button(fraControl, "^", Twips_Rect(600, 240, 495, 135), "Вращение фигурки - Стрелка Вверх.");
+                                 tr("Перемещение фигурки влево - Стрелка Влево."));
+    cmdRotate[0] = New_Button(fraControl, "^", Twips_Rect(600, 240, 495, 135), tr("Вращение фигурки - Стрелка Вверх."));
     cmdSpace = New_Button(fraControl, "", Twips_Rect(360, 480, 975, 120),
-                          "Инверсия - Пробел. Заполненные квадратики становятся пустыми, пустые - заполненными.");
+                          tr("Инверсия - Пробел. Заполненные квадратики становятся пустыми, пустые - заполненными."));
     buttonOf_ = {cmdLeftRight[0], cmdLeftRight[2], cmdRotate[0], cmdDown, cmdSpace};
 }
 
 void frmMain::Build_Menu()
 {
     frmMenu = New_Frame(fraBottomRight, "Menu", Twips_Rect(120, 80, 3015, 975), Rgb(0, 0, 128),
-                        "Это меню. При продвижении по таблице кнопки в Меню начинают мигать.");
+                        tr("Это меню. При продвижении по таблице кнопки в Меню начинают мигать."));
     const Color brown = Rgb(128, 64, 0), black = Rgb(0, 0, 0);
-    chkMP3 = New_Check(frmMenu, "MP3", 2400, 600, black, 8.25, "Показать/скрыть *.mp3 & *.wma Player.");
-    chkExit = New_Check(frmMenu, "Exit", 2400, 240, brown, 9, "Выход из игры.");
+    chkMP3 = New_Check(frmMenu, "MP3", 2400, 600, black, 8.25, tr("Показать/скрыть *.mp3 & *.wma Player."));
+    chkExit = New_Check(frmMenu, "Exit", 2400, 240, brown, 9, tr("Выход из игры."));
     chkFuture = New_Check(frmMenu, "Future", 600, 600, black, 8.25,
-                          "Показать/скрыть расширенную подсказку ( окно Future ).");
+                          tr("Показать/скрыть расширенную подсказку ( окно Future )."));
     chkAuto = New_Check(frmMenu, "Auto", 0, 600, black, 8.25,
-                        "Автоматическая пристыковка окон The Best Of The Quarvex, Future, Statistic  и *.mp3 & "
-                        "*.wma Player.");
-    chkStat = New_Check(frmMenu, "Stat", 1800, 600, black, 8.25, "Показать/скрыть статистику ( окно Statistic ).");
+                        tr("Автоматическая пристыковка окон The Best Of The Quarvex, Future, Statistic  и *.mp3 & "
+                        "*.wma Player."));
+    chkStat = New_Check(frmMenu, "Stat", 1800, 600, black, 8.25, tr("Показать/скрыть статистику ( окно Statistic )."));
     chkRec = New_Check(frmMenu, "Best", 1200, 600, black, 8.25,
-                       "Показать/скрыть таблицу рекордов ( окно The Best Of The Quarvex ).");
+                       tr("Показать/скрыть таблицу рекордов ( окно The Best Of The Quarvex )."));
     chkSet = New_Check(frmMenu, "Set", 1800, 240, brown, 9,
-                       "Hастройка музыкального сопровождения, отображения фантома и т.д.");
-    chkDemo = New_Check(frmMenu, "Demo", 1200, 240, brown, 9, "Обучающий видеоролик ( пример ужасной игры ).");
-    chkHelp = New_Check(frmMenu, "Help", 600, 240, brown, 9, "Вызов справки.");
+                       tr("Hастройка музыкального сопровождения, отображения фантома и т.д."));
+    chkDemo = New_Check(frmMenu, "Demo", 1200, 240, brown, 9, tr("Обучающий видеоролик ( пример ужасной игры )."));
+    chkHelp = New_Check(frmMenu, "Help", 600, 240, brown, 9, tr("Вызов справки."));
     chkPause = New_Check(frmMenu, "Pause", 0, 240, brown, 9,
-                         "Пауза - Клавиша ESC. При нажатии ESC все окна свернутся.");
+                         tr("Пауза - Клавиша ESC. При нажатии ESC все окна свернутся."));
     // Hover colouring needs the moves of the top row, the menu frame and the panel around it.
     for (QWidget* w : {static_cast<QWidget*>(chkPause), static_cast<QWidget*>(chkHelp),
                        static_cast<QWidget*>(chkDemo), static_cast<QWidget*>(chkSet),

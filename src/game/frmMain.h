@@ -217,7 +217,7 @@ private:
     void Unload_Music();
     void Connect_Timers();
     void Connect_Menu();
-    QLabel* Info_Label(qv::Label id, QWidget* parent, QRect twips, double points, const char* tag);
+    QLabel* Info_Label(qv::Label id, QWidget* parent, QRect twips, double points, const QString& tag);
     bool Key_Event(QEvent* event);
     bool Button_Event(QObject* watched, QEvent* event);
     void Menu_Event(QObject* watched, QEvent* event);

@@ -17,7 +17,7 @@ frmEnterName::frmEnterName(QWidget* owner)
     setFixedSize(Px(2415), Px(1425));
     setFont(QFont("Tahoma", 8));
 
-    lblEnterName = new QLabel("Введите Ваше имя", this);
+    lblEnterName = new QLabel(tr("Введите Ваше имя"), this);
     lblEnterName->setGeometry(Twips_Rect(120, 120, 2175, 255));
     lblEnterName->setAlignment(Qt::AlignCenter);
 

@@ -31,12 +31,12 @@ frmGameOver::frmGameOver(QWidget* owner)
 
     lblGameOver = New_Label("Game Over !", 12, this);
     lblGameOver->setGeometry(Twips_Rect(120, 75, 2430, 360));
-    lblNewGame = New_Label("Начать новую игру ?", 9, this);
+    lblNewGame = New_Label(tr("Начать новую игру ?"), 9, this);
     lblNewGame->setGeometry(Twips_Rect(120, 435, 2430, 300));
 
-    cmdYes = new QPushButton("Да", this);
+    cmdYes = new QPushButton(tr("Да"), this);
     cmdYes->setGeometry(Twips_Rect(240, 855, 975, 375));
-    cmdNo = new QPushButton("Нет", this);
+    cmdNo = new QPushButton(tr("Нет"), this);
     cmdNo->setGeometry(Twips_Rect(1455, 855, 975, 375));
     connect(cmdYes, &QPushButton::clicked, this, &frmGameOver::cmdYes_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmGameOver::cmdNo_Click);

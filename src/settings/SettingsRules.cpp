@@ -3,19 +3,20 @@
 #include <cmath>
 
 #include "game/Numbers.h"
+#include "shell/Language.h"
 #include "shell/TextFile.h"
 
 namespace qv {
 
 const std::array<SoundEventEntry, 8> kSoundEventList{{
-    {"Инверсия", Channel::Inverse1, std::nullopt},
-    {"Появление Quarvex-фигурки", Channel::Quarvex1, std::nullopt},
-    {"Удаление линиий", Channel::DelLin1, std::nullopt},
-    {"Приземление", Channel::Down1, Channel::Down2},
-    {"Бросить", Channel::Drop1, Channel::Drop2},
-    {"Вращение", Channel::Rotate1, std::nullopt},
-    {"Влево", Channel::Left1, std::nullopt},
-    {"Вправо", Channel::Right1, std::nullopt},
+    {QV_TEXT("Core", "Инверсия"), Channel::Inverse1, std::nullopt},
+    {QV_TEXT("Core", "Появление Quarvex-фигурки"), Channel::Quarvex1, std::nullopt},
+    {QV_TEXT("Core", "Удаление линиий"), Channel::DelLin1, std::nullopt},
+    {QV_TEXT("Core", "Приземление"), Channel::Down1, Channel::Down2},
+    {QV_TEXT("Core", "Бросить"), Channel::Drop1, Channel::Drop2},
+    {QV_TEXT("Core", "Вращение"), Channel::Rotate1, std::nullopt},
+    {QV_TEXT("Core", "Влево"), Channel::Left1, std::nullopt},
+    {QV_TEXT("Core", "Вправо"), Channel::Right1, std::nullopt},
 }};
 
 std::string GetFileName(const std::string& FullFileName)

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -66,19 +67,19 @@ template <typename W> W* Placed(W* widget, const Twips& t)
     return widget;
 }
 
-QGroupBox* New_Frame(QWidget* parent, const char* caption, const Twips& t)
+QGroupBox* New_Frame(QWidget* parent, const QString& caption, const Twips& t)
 {
-    return Placed(new QGroupBox(QString::fromUtf8(caption), parent), t);
+    return Placed(new QGroupBox(caption, parent), t);
 }
 
-QCheckBox* New_Check(QWidget* parent, const char* caption, const Twips& t)
+QCheckBox* New_Check(QWidget* parent, const QString& caption, const Twips& t)
 {
-    return Placed(new QCheckBox(QString::fromUtf8(caption), parent), t);
+    return Placed(new QCheckBox(caption, parent), t);
 }
 
-QPushButton* New_Button(QWidget* parent, const char* caption, const Twips& t)
+QPushButton* New_Button(QWidget* parent, const QString& caption, const Twips& t)
 {
-    auto* button = Placed(new QPushButton(QString::fromUtf8(caption), parent), t);
+    auto* button = Placed(new QPushButton(caption, parent), t);
     button->setAutoDefault(false);
     return button;
 }
@@ -86,21 +87,21 @@ QPushButton* New_Button(QWidget* parent, const char* caption, const Twips& t)
 QLabel* New_File_Label(QWidget* parent, const Twips& t)
 {
     auto* label = Placed(new QLabel("Empty", parent), t);
-    label->setToolTip(QString::fromUtf8("Имя wav-файла"));
+    label->setToolTip(QCoreApplication::translate("qv::frmSettings", "Имя wav-файла"));
     return label;
 }
 
 SettingsSlider* New_Volume(QWidget* parent, const Twips& t)
 {
     auto* slider = Placed(new SettingsSlider(parent, kVolumeMin, kVolumeMax, 1000, 250), t);
-    slider->setToolTip(QString::fromUtf8("Громкость"));
+    slider->setToolTip(QCoreApplication::translate("qv::frmSettings", "Громкость"));
     return slider;
 }
 
 SettingsSlider* New_Frequency(QWidget* parent, const Twips& t)
 {
     auto* slider = Placed(new SettingsSlider(parent, kFreqMin, kFreqMax, 5000, 2500), t);
-    slider->setToolTip(QString::fromUtf8("Скорость воспроизведения"));
+    slider->setToolTip(QCoreApplication::translate("qv::frmSettings", "Скорость воспроизведения"));
     return slider;
 }
 
@@ -165,40 +166,40 @@ frmSettings::~frmSettings() = default;
 
 void frmSettings::Build_Background()
 {
-    fraBkg = New_Frame(this, "Фоновая музыка", Layout::fraBkg);
-    chkEnable = New_Check(fraBkg, "Выключить", Layout::chkEnable);
-    cmdOpen = New_Button(fraBkg, "Выбрать файл", Layout::cmdOpen);
+    fraBkg = New_Frame(this, tr("Фоновая музыка"), Layout::fraBkg);
+    chkEnable = New_Check(fraBkg, tr("Выключить"), Layout::chkEnable);
+    cmdOpen = New_Button(fraBkg, tr("Выбрать файл"), Layout::cmdOpen);
     lblFile = New_File_Label(fraBkg, Layout::lblFile);
     sldVolBackgrnd = New_Volume(fraBkg, Layout::sldVolBackgrnd);
     sldFreq = New_Frequency(fraBkg, Layout::sldFreq);
     sldChange = Placed(new SettingsSlider(fraBkg, 0, kSpeedChangeMax, 2, 100), Layout::sldChange);
-    sldChange->setToolTip(QString::fromUtf8("Скорость перехода звука из одной стороны в другую"));
+    sldChange->setToolTip(tr("Скорость перехода звука из одной стороны в другую"));
     txtChange = Placed(new QLineEdit(fraBkg), Layout::txtChange);
 }
 
 void frmSettings::Build_Display()
 {
-    Frame1 = New_Frame(this, "Сетка", Layout::Frame1);
-    chkSetka = New_Check(Frame1, "Убрать", Layout::chkSetka);
-    fraFant = New_Frame(this, "Фантом", Layout::fraFant);
-    const char* const captions[] = {"Hе показывать", "Только при появлении Quarvex-фигурки", "Показывать всегда"};
+    Frame1 = New_Frame(this, tr("Сетка"), Layout::Frame1);
+    chkSetka = New_Check(Frame1, tr("Убрать"), Layout::chkSetka);
+    fraFant = New_Frame(this, tr("Фантом"), Layout::fraFant);
+    const QString captions[] = {tr("Hе показывать"), tr("Только при появлении Quarvex-фигурки"), tr("Показывать всегда")};
     for (size_t i = 0; i < optFant.size(); ++i)
-        optFant[i] = Placed(new QRadioButton(QString::fromUtf8(captions[i]), fraFant), Layout::optFant[i]);
-    Frame2 = New_Frame(this, "Последовательность", Layout::Frame2);
-    cmdSeq = New_Button(Frame2, "Задать последовательность появления фигурок", Layout::cmdSeq);
+        optFant[i] = Placed(new QRadioButton(captions[i], fraFant), Layout::optFant[i]);
+    Frame2 = New_Frame(this, tr("Последовательность"), Layout::Frame2);
+    cmdSeq = New_Button(Frame2, tr("Задать последовательность появления фигурок"), Layout::cmdSeq);
 }
 
 void frmSettings::Build_Events()
 {
-    fraButton = New_Frame(this, "Основные события", Layout::fraButton);
-    chkSoundControl = New_Check(fraButton, "Выкл. озвучивание осн. событий", Layout::chkSoundControl);
+    fraButton = New_Frame(this, tr("Основные события"), Layout::fraButton);
+    chkSoundControl = New_Check(fraButton, tr("Выкл. озвучивание осн. событий"), Layout::chkSoundControl);
     cmbListEvents = Placed(new QComboBox(fraButton), Layout::cmbListEvents);
-    fraFirstVar = New_Frame(fraButton, "Первый вариант", Layout::fraFirstVar);
-    fraSecondVar = New_Frame(fraButton, "Второй вариант", Layout::fraSecondVar);
-    chkEnFirstVar = New_Check(fraFirstVar, "Выключить", Layout::chkEnVar);
-    chkEnSecondVar = New_Check(fraSecondVar, "Выключить", Layout::chkEnVar);
-    cmdOpenFirst = New_Button(fraFirstVar, "Выбрать файл", Layout::cmdOpenVar);
-    cmdOpenSecond = New_Button(fraSecondVar, "Выбрать файл", Layout::cmdOpenVar);
+    fraFirstVar = New_Frame(fraButton, tr("Первый вариант"), Layout::fraFirstVar);
+    fraSecondVar = New_Frame(fraButton, tr("Второй вариант"), Layout::fraSecondVar);
+    chkEnFirstVar = New_Check(fraFirstVar, tr("Выключить"), Layout::chkEnVar);
+    chkEnSecondVar = New_Check(fraSecondVar, tr("Выключить"), Layout::chkEnVar);
+    cmdOpenFirst = New_Button(fraFirstVar, tr("Выбрать файл"), Layout::cmdOpenVar);
+    cmdOpenSecond = New_Button(fraSecondVar, tr("Выбрать файл"), Layout::cmdOpenVar);
     lblFirstVar = New_File_Label(fraFirstVar, Layout::lblVar);
     lblSecondVar = New_File_Label(fraSecondVar, Layout::lblVar);
     sldVolBut1 = New_Volume(fraFirstVar, Layout::sldVolBut);
@@ -251,8 +252,10 @@ void frmSettings::Form_Load()
     chkSoundControl->setChecked(!main_.EnableSoundControl);
     if (!DirectSound::bFailedBkg())
         lblFile->setText(Shown(GetFileName(main_.PathToBkgMusic), 35));
+    // Each item keeps the designed name, by which the rules know the event, beside the shown one.
     for (const SoundEventEntry& e : kSoundEventList)
-        cmbListEvents->addItem(QString::fromUtf8(e.name.data(), qsizetype(e.name.size())));
+        cmbListEvents->addItem(QCoreApplication::translate("Core", std::string(e.name).c_str()),
+                               QString::fromUtf8(e.name.data(), qsizetype(e.name.size())));
     cmbListEvents->setCurrentIndex(0);
     sldChange->setValue(main_.SpeedChange);
     txtChange->setText(QString::number(main_.SpeedChange));
@@ -298,7 +301,7 @@ void frmSettings::done(int result)
 
 std::optional<Channel> frmSettings::Selected_Channel(int variant) const
 {
-    return Event_Channel(cmbListEvents->currentText().toStdString(), variant);
+    return Event_Channel(cmbListEvents->currentData().toString().toStdString(), variant);
 }
 
 void frmSettings::SetEventValue(int variant, const std::function<void(clsDMCtrl&)>& set)
@@ -319,7 +322,7 @@ void frmSettings::cmbListEvents_Click()
 {
     if (showing_)
         return;
-    const std::string name = cmbListEvents->currentText().toStdString();
+    const std::string name = cmbListEvents->currentData().toString().toStdString();
     fraSecondVar->setVisible(Has_Second_Variant(name));
     if (const auto first = Event_Channel(name, 0))
         ShowFirstVariant(main_.m(*first));

@@ -4,16 +4,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <QTime>
+#include <QTranslator>
 #include <QWindow>
 #include <chrono>
 #include <exception>
 #include <thread>
 
 #include "game/frmMain.h"
+#include "shell/Language.h"
 #include "shell/MainMod.h"
 #include "shell/frmSplash.h"
 #include "sound/AlSound.h"
@@ -81,8 +84,59 @@ void Register_Fonts()
     QFont::insertSubstitution("Tahoma", "DejaVu Sans");
 }
 
+QString Lang_Option(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--lang" && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (arguments[i].startsWith("--lang="))
+            return arguments[i].mid(7);
+    }
+    return {};
+}
+
+Language Player_Language(const QStringList& arguments)
+{
+    std::vector<std::string> preferred;
+    for (const QString& tag : QLocale::system().uiLanguages())
+        preferred.push_back(tag.toStdString());
+    return Choose_Language(preferred, Lang_Option(arguments).toStdString());
+}
+
+namespace {
+std::string Core_Text(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text).toStdString();
+}
+} // namespace
+
+bool Install_Translation(Language language, const QString& folder)
+{
+    static QTranslator* installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+        Set_Text_Translator(nullptr);
+    }
+    if (language == Language::Russian)
+        return true;
+    auto* translator = new QTranslator;
+    if (!translator->load("quarvex_en", folder)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    Set_Text_Translator(Core_Text);
+    return true;
+}
+
 int Main(QApplication& app)
 {
+    // Before any window exists, so that every text is built in the player's language; without
+    // its translation file the program keeps the designed Russian.
+    Install_Translation(Player_Language(app.arguments()), Shipped_Folder() + "/translations");
     Start_Sound_Device((Shipped_Folder() + "/alsoft.conf").toStdString());
     auto* splash = new frmSplash;
     splash->show();

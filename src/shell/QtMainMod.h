@@ -1,6 +1,9 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <string>
+
+#include "shell/Language.h"
 
 class QApplication;
 
@@ -28,6 +31,14 @@ QString User_Data_Folder();
 QString Data_Folder(const QString& program, const QString& user);
 // Font substitutions so that the Windows font names render with matching metrics.
 void Register_Fonts();
+// The value of the --lang option ("--lang en" or "--lang=en"), "" without one.
+QString Lang_Option(const QStringList& arguments);
+// The interface language for the desktop's preferred languages and the --lang option.
+Language Player_Language(const QStringList& arguments);
+// Makes `language` the one of every text built from now on, loading its translation file
+// (quarvex_en.qm) from `folder`; Russian removes any installed translation. False, keeping
+// the designed texts, when the file is missing or damaged.
+bool Install_Translation(Language language, const QString& folder);
 // Start-up: the splash until the clock's second changes, then the main window and
 // the event loop. Returns the event loop's exit code.
 int Main(QApplication& app);

@@ -28,10 +28,10 @@ frmMP3::frmMP3(frmMain& main)
       main_(main)
 {
     setAutoFillBackground(true);
-    lblName = New_Label("Empty", "Название композиции", QRect(60, 45, 2895, 255));
-    lblTime = New_Label("Time ", "Время проигрывания", QRect(60, 375, 1140, 255));
-    lblLoop = New_Label("No Loop", "Повторять сначала", QRect(1260, 375, 780, 255));
-    cmdOpen = New_Label("Select", "Выбрать файл для воспроизведения", QRect(2100, 375, 855, 255));
+    lblName = New_Label("Empty", tr("Название композиции"), QRect(60, 45, 2895, 255));
+    lblTime = New_Label("Time ", tr("Время проигрывания"), QRect(60, 375, 1140, 255));
+    lblLoop = New_Label("No Loop", tr("Повторять сначала"), QRect(1260, 375, 780, 255));
+    cmdOpen = New_Label("Select", tr("Выбрать файл для воспроизведения"), QRect(2100, 375, 855, 255));
     cmdOpen->setAlignment(Qt::AlignCenter);
     cmdOpen->setFrameStyle(QFrame::Panel | QFrame::Raised);
     for (QLabel* clickable : {lblLoop, cmdOpen})
@@ -43,7 +43,7 @@ frmMP3::frmMP3(frmMain& main)
     tmrIsPlaying.start();
 }
 
-QLabel* frmMP3::New_Label(const char* caption, const char* tip, QRect twips)
+QLabel* frmMP3::New_Label(const char* caption, const QString& tip, QRect twips)
 {
     auto* label = new QLabel(QString::fromUtf8(caption), this);
     label->setGeometry(Twips_Rect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -51,7 +51,7 @@ QLabel* frmMP3::New_Label(const char* caption, const char* tip, QRect twips)
     font.setPointSizeF(8.25);
     font.setBold(true);
     label->setFont(font);
-    label->setToolTip(QString::fromUtf8(tip));
+    label->setToolTip(tip);
     label->setFocusPolicy(Qt::NoFocus);
     Watch(label);
     return label;

@@ -43,7 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* New_Label(const char* caption, const char* tip, QRect twips);
+    QLabel* New_Label(const char* caption, const QString& tip, QRect twips);
     void Start_Track(const std::string& path);
     void Form_QueryUnload_User();
     void Show_Loop();

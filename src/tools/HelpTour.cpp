@@ -4,13 +4,15 @@
 #include <array>
 
 #include "game/Numbers.h"
+#include "shell/Language.h"
 
 namespace qv {
 
-const char* const RECORDS_PAGE_TEXT =
+const char* const RECORDS_PAGE_TEXT = QV_TEXT(
+    "Core",
     "Лучшие игроки. Если запустить Quarvex Zeb Ostrela.exe на удаленном компьютере, то и результат запишется "
     "в таблицу рекордов на удаленном компьютере. Чтобы очистить таблицу надо удалить файл QuarvexFathers.txt "
-    "( он в папке с Quarvex'ом ).";
+    "( он в папке с Quarvex'ом ).");
 
 bool Tour_Skips(const TourWidget& w)
 {

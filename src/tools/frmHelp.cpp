@@ -1,6 +1,7 @@
 #include "tools/frmHelp.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -116,7 +117,7 @@ void Walk(frmMain& m, frmHelp& help)
 frmHelp::frmHelp(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    setWindowTitle(QString::fromUtf8("Справка"));
+    setWindowTitle(tr("Справка"));
     setModal(true);
     setAutoFillBackground(true);
     frmMain::Set_Colors(this, QPalette::Window, Rgb(0, 0, 255));
@@ -131,9 +132,9 @@ frmHelp::frmHelp(QWidget* owner)
     txtText->setFont(font);
     txtText->setGeometry(0, 0, Px(CLIENT_WIDTH), Px(2292));
 
-    cmdClose = new QPushButton(QString::fromUtf8("Закрыть"), this);
+    cmdClose = new QPushButton(tr("Закрыть"), this);
     cmdClose->setGeometry(Twips_Rect(240, 2400, 1332, 252));
-    cmdNext = new QPushButton(QString::fromUtf8("Далее"), this);
+    cmdNext = new QPushButton(tr("Далее"), this);
     cmdNext->setGeometry(Twips_Rect(CLIENT_WIDTH - 240 - 1332, 2400, 1332, 252));
     cmdNext->setDefault(true);
     cmdClose->setAutoDefault(false);
@@ -168,7 +169,7 @@ void frmHelp::Run_Tour(frmMain& m)
     current_ = &help;
     Play_Random_Sound(m);
     Set_Records_Back(m, WHITE);
-    help.strText = QString::fromUtf8(RECORDS_PAGE_TEXT);
+    help.strText = QCoreApplication::translate("Core", RECORDS_PAGE_TEXT);
     help.Show_Page();
     Set_Records_Back(m, BLACK);
     if (!help.blnClose)

@@ -31,7 +31,7 @@ bool Readable_Folder(const QString& path)
 frmOpen::frmOpen(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("Открыть"));
+    setWindowTitle(tr("Открыть"));
     setFixedSize(Px(5655), Px(4050));
     drvOpen = new QComboBox(this);
     drvOpen->setGeometry(Twips_Rect(120, 120, 2655, 315));
@@ -130,7 +130,7 @@ void frmOpen::drvOpen_Change(int index)
         return;
     const QString root = drvOpen->itemData(index, PATH_ROLE).toString();
     if (!Readable_Folder(root)) {
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8("Устройство не готово"));
+        QMessageBox::warning(this, windowTitle(), tr("Устройство не готово"));
         Select_Drive(folder_);
         return;
     }

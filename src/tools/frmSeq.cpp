@@ -42,9 +42,9 @@ QPushButton* Figure_Button(QWidget* parent, int index)
     return button;
 }
 
-QLabel* Text_Label(QWidget* parent, const char* text, QRect twips)
+QLabel* Text_Label(QWidget* parent, const QString& text, QRect twips)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setGeometry(twips);
     return label;
 }
@@ -56,7 +56,7 @@ frmSeq::frmSeq(clsSeq& seq, bool& bUseSequence, QWidget* owner)
       seq_(seq),
       bUseSequence_(bUseSequence)
 {
-    setWindowTitle(QString::fromUtf8("Определение последовательности появления фигурок"));
+    setWindowTitle(tr("Определение последовательности появления фигурок"));
     setModal(true);
     setFixedSize(Px(6495), Px(3120));
     Build_Frames();
@@ -64,9 +64,9 @@ frmSeq::frmSeq(clsSeq& seq, bool& bUseSequence, QWidget* owner)
     QFont bold = lblState->font();
     bold.setBold(true);
     lblState->setFont(bold);
-    cmdOK = new QPushButton(QString::fromUtf8("Включить"), this);
+    cmdOK = new QPushButton(tr("Включить"), this);
     cmdOK->setGeometry(Twips_Rect(3360, 2580, 1455, 375));
-    cmdNo = new QPushButton(QString::fromUtf8("Отключить"), this);
+    cmdNo = new QPushButton(tr("Отключить"), this);
     cmdNo->setGeometry(Twips_Rect(4920, 2580, 1455, 375));
     connect(cmdOK, &QPushButton::clicked, this, &frmSeq::cmdOK_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmSeq::cmdNo_Click);
@@ -75,23 +75,23 @@ frmSeq::frmSeq(clsSeq& seq, bool& bUseSequence, QWidget* owner)
 
 void frmSeq::Build_Frames()
 {
-    Frame2 = new QGroupBox(QString::fromUtf8("Доступные фигурки"), this);
+    Frame2 = new QGroupBox(tr("Доступные фигурки"), this);
     Frame2->setGeometry(Twips_Rect(120, 120, 4440, 855));
     for (int i = 0; i < 7; ++i) {
         cmdBase[i] = Figure_Button(Frame2, i);
         cmdBase[i]->setIcon(Figure_Picture(Classic_Pattern(i)));
         connect(cmdBase[i], &QPushButton::clicked, this, [this, i] { cmdBase_Click(i); });
     }
-    Label1[0] = Text_Label(this, "Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках",
+    Label1[0] = Text_Label(this, tr("Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках"),
                            Twips_Rect(120, 1035, 6255, 255));
-    Frame1 = new QGroupBox(QString::fromUtf8("Последовательность появления фигурок"), this);
+    Frame1 = new QGroupBox(tr("Последовательность появления фигурок"), this);
     Frame1->setGeometry(Twips_Rect(120, 1320, 6255, 855));
     for (int i = 0; i < 10; ++i) {
         cmdDest[i] = Figure_Button(Frame1, i);
         cmdDest[i]->hide();
         connect(cmdDest[i], &QPushButton::clicked, this, [this, i] { cmdDest_Click(i); });
     }
-    Label1[1] = Text_Label(this, "Для удаления фигурки - щелкните на ней в Последовательности появления фигурок",
+    Label1[1] = Text_Label(this, tr("Для удаления фигурки - щелкните на ней в Последовательности появления фигурок"),
                            Twips_Rect(120, 2235, 6255, 255));
 }
 
@@ -159,8 +159,7 @@ void frmSeq::CheckCount()
     cmdNo->setEnabled(any);
     if (!any)
         bUseSequence_ = false;
-    lblState->setText(QString::fromUtf8(bUseSequence_ ? "Последовательность включена"
-                                                      : "Последовательность отключена"));
+    lblState->setText(bUseSequence_ ? tr("Последовательность включена") : tr("Последовательность отключена"));
     frmMain::Set_Colors(lblState, QPalette::WindowText, bUseSequence_ ? Rgb(0, 0, 255) : Rgb(255, 0, 0));
 }
 

@@ -62,6 +62,7 @@ gui_start() {
   cp "$exe" "$bin/"
   [ -d "$from/sound" ] && cp -r "$from/sound" "$bin/"
   [ -f "$from/alsoft.conf" ] && cp "$from/alsoft.conf" "$bin/"
+  [ -d "$from/translations" ] && cp -r "$from/translations" "$bin/"
   # -noreset: an X server resets itself when its last client leaves, and a client
   # that connects during the reset is refused. The probe below is such a client,
   # so without -noreset the program, started right after it, can be turned away.
