@@ -12,7 +12,8 @@ namespace qv {
 class frmListWindow : public frmSideWindow {
     Q_OBJECT
 public:
-    // Client area in twips as for frmSideWindow; the list fills it.
+    // Client area in twips as for frmSideWindow; the list takes its width and as many whole
+    // lines as its height holds (the strip below shows the list's back colour).
     frmListWindow(const QString& caption, int clientWidth, int clientHeight, QWidget* parent = nullptr);
 
     // Selected line, or -1.
@@ -31,7 +32,11 @@ protected:
     QListWidget* list_ = nullptr;
 
 private:
+    // Sizes the list to whole lines above its sideways scroll bar, when that shows.
+    void Fit_Whole_Lines();
+
     Color back_ = Rgb(0, 0, 0);
+    int lineHeight_ = 1;
 };
 
 } // namespace qv

@@ -79,9 +79,18 @@ QString Data_Folder() { return Data_Folder(Program_Folder(), User_Data_Folder())
 
 void Register_Fonts()
 {
+    // The windows name the fonts they were designed in; the stand-ins are no wider, so every designed
+    // text fits its widget (plain DejaVu Sans, where a sans would otherwise land, is a sixth wider).
+    // Liberation Serif and Mono have the metrics of Times New Roman and Courier New; Liberation Sans
+    // those of Arial, a little narrower than Tahoma.
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
     QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont::insertSubstitution("Tahoma", "DejaVu Sans");
+    QFont::insertSubstitutions("Tahoma", {"Liberation Sans", "DejaVu Sans Condensed"});
+    // Widgets that name no font were designed in the platform's 8 pt dialog font, whose Cyrillic is
+    // narrower than Arial's: the editor's instructions need a narrow face to fit their designed width.
+    const QString dialogFont = "MS Sans Serif";
+    QFont::insertSubstitutions(dialogFont, {"Liberation Sans Narrow", "DejaVu Sans Condensed"});
+    QApplication::setFont(QFont(dialogFont, 8));
 }
 
 QString Lang_Option(const QStringList& arguments)

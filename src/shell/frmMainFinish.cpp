@@ -15,6 +15,7 @@
 #include "settings/frmSettings.h"
 #include "sound/frmMP3.h"
 #include "tools/frmHelp.h"
+#include "tools/frmSeq.h"
 
 namespace qv {
 
@@ -83,6 +84,7 @@ void frmMain::Finish_Game(int32_t score)
     game.Demo_Enable(false);
     Skip_On_Error([&] { Unload_Open_Dialog(); });
     Skip_On_Error([&] { frmHelp::Close_Tour(); });
+    Skip_On_Error([&] { frmSeq::Close_Window(); });
     Skip_On_Error([&] { frmSettings::Close_Window(); });
     Skip_On_Error([&] {
         game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });

@@ -4,11 +4,15 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "game/QtPicture.h"
@@ -86,6 +90,18 @@ void Set_Records_Back(frmMain& m, Color c)
         m.winRecords->Set_Back_Color(c);
 }
 
+// A picture's new back colour wipes its drawing: the game draws it again.
+void Redraw(frmMain& m, const QWidget* w)
+{
+    if (w == m.picQuarvex) {
+        m.game.Draw_Board();
+        m.game.Draw_Grid();
+        m.game.Draw_Figure();
+    } else if (w == m.picNext) {
+        m.game.Draw_Next();
+    }
+}
+
 void Walk(frmMain& m, frmHelp& help)
 {
     const std::vector<MainWidget> widgets = Main_Widgets(m);
@@ -96,20 +112,41 @@ void Walk(frmMain& m, frmHelp& help)
         QWidget* w = widgets[i].widget;
         const Saved saved = Light(w);
         help.strText = QString::fromStdString(seen[i].tag);
-        help.Show_Page();
-        Restore(w, saved);
+        help.Show_Page(w, [&m, w, saved] {
+            Restore(w, saved);
+            Redraw(m, w);
+        });
         Play_Random_Sound(m);
-        // A picture's new back colour wipes its drawing.
-        if (w == m.picQuarvex) {
-            m.game.Draw_Board();
-            m.game.Draw_Grid();
-            m.game.Draw_Figure();
-        } else if (w == m.picNext) {
-            m.game.Draw_Next();
-        }
         if (help.blnClose)
             break;
     }
+}
+
+// The place nearest `centred` for a window of `size` on `screen` that leaves `keep` uncovered: the
+// centred place itself, or beside one of the sides of `keep`. The centred place, kept on the screen,
+// when there is none.
+QPoint Place_Uncovering(const QRect& keep, QSize size, QPoint centred, const QRect& screen)
+{
+    auto on_screen = [&](QPoint p) {
+        return QPoint(std::max(screen.left(), std::min(p.x(), screen.right() + 1 - size.width())),
+                      std::max(screen.top(), std::min(p.y(), screen.bottom() + 1 - size.height())));
+    };
+    const QPoint tries[] = {centred,
+                            {keep.right() + 1, centred.y()},
+                            {keep.left() - size.width(), centred.y()},
+                            {centred.x(), keep.bottom() + 1},
+                            {centred.x(), keep.top() - size.height()}};
+    QPoint best = on_screen(centred);
+    int bestDistance = -1;
+    for (QPoint p : tries) {
+        p = on_screen(p);
+        const int distance = (p - centred).manhattanLength();
+        if (!QRect(p, size).intersects(keep) && (bestDistance < 0 || distance < bestDistance)) {
+            best = p;
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -159,6 +196,8 @@ void frmHelp::Close_Tour()
     if (!current_)
         return;
     current_->blnClose = true;
+    // The game's own dialogs come next: the lit widget gets its look back now, not when the page returns.
+    current_->Unlight();
     if (current_->isVisible())
         current_->done(QDialog::Rejected);
 }
@@ -170,22 +209,55 @@ void frmHelp::Run_Tour(frmMain& m)
     Play_Random_Sound(m);
     Set_Records_Back(m, WHITE);
     help.strText = QCoreApplication::translate("Core", RECORDS_PAGE_TEXT);
-    help.Show_Page();
-    Set_Records_Back(m, BLACK);
+    const QWidget* records = m.winRecords && m.winRecords->isVisible() ? m.winRecords.data() : nullptr;
+    help.Show_Page(records, [&m] { Set_Records_Back(m, BLACK); });
     if (!help.blnClose)
         Walk(m, help);
     current_ = nullptr;
     m.chkHelp->setChecked(false);
 }
 
-void frmHelp::Show_Page()
+void frmHelp::Show_Page(const QWidget* lit, std::function<void()> unlight)
 {
+    unlight_ = std::move(unlight);
     // A tour ended from outside (a lost game) shows no further page.
-    if (blnClose)
+    if (!blnClose) {
+        Form_Load();
+        Place_Beside(lit);
+        exec();
+        tmrResize.stop();
+    }
+    Unlight();
+}
+
+void frmHelp::Unlight()
+{
+    if (auto unlight = std::exchange(unlight_, nullptr))
+        unlight();
+}
+
+QSize frmHelp::Unrolled_Size() const
+{
+    QSize frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize reported = frameGeometry().size() - size();
+    if (reported.width() > 0 || reported.height() > 0)
+        frame = reported;
+    return QSize(Px(CLIENT_WIDTH), Px(CLIENT_HEIGHT)) + frame;
+}
+
+void frmHelp::Place_Beside(const QWidget* lit)
+{
+    // Centred over the owner, unless that covers the lit widget; always on the owner's screen.
+    const QWidget* owner = parentWidget();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
         return;
-    Form_Load();
-    exec();
-    tmrResize.stop();
+    const QSize size = Unrolled_Size();
+    const QRect area = screen->availableGeometry();
+    const QPoint centre = owner ? owner->frameGeometry().center() : area.center();
+    const QPoint centred = centre - QPoint(size.width() / 2, size.height() / 2);
+    const QRect keep = lit && lit->isVisible() ? QRect(lit->mapToGlobal(QPoint(0, 0)), lit->size()) : QRect();
+    move(Place_Uncovering(keep, size, centred, area));
 }
 
 void frmHelp::Form_Load()
@@ -228,6 +300,13 @@ void frmHelp::reject()
 {
     blnClose = true;
     QDialog::reject();
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace qv

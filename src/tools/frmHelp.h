@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -36,8 +37,10 @@ public:
     QPushButton* cmdNext = nullptr;
     QTimer tmrResize;
 
-    // Loads the page with strText and shows it modally until the reader moves on.
-    void Show_Page();
+    // Loads the page with strText and shows it modally until the reader moves on, placed where it
+    // leaves `lit` (the widget the page explains, if any) uncovered. `unlight` gives the lit widget
+    // its look back once: when the page ends, or at once when the tour is closed from outside.
+    void Show_Page(const QWidget* lit = nullptr, std::function<void()> unlight = {});
     // Outer height in twips that the unrolling has reached.
     int Height_Twips() const { return iHeight; }
 
@@ -47,12 +50,19 @@ public:
     void cmdClose_Click();
 
 protected:
-    // The close box and Escape end the tour like "Закрыть".
+    // The close box ends the tour like "Закрыть".
     void reject() override;
+    // Escape is the game's pause key: it leaves the page as it is.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Apply_Height();
+    // Outer size once unrolled: the client area and the frame (the caption until the window system tells).
+    QSize Unrolled_Size() const;
+    void Place_Beside(const QWidget* lit);
+    void Unlight();
 
+    std::function<void()> unlight_;
     int iHeight = 0;
     static QPointer<frmHelp> current_;
 };

@@ -15,6 +15,8 @@
 
 namespace qv {
 
+QPointer<frmSeq> frmSeq::current_;
+
 namespace {
 
 constexpr int CELL = 6; // pixels per cell of a figure picture
@@ -98,8 +100,16 @@ void frmSeq::Build_Frames()
 void frmSeq::Show_Modal(frmMain& m)
 {
     frmSeq editor(m.game.objSeq, m.game.bUseSequence, &m);
+    current_ = &editor;
     editor.exec();
+    current_ = nullptr;
     m.game.Draw_Future();
+}
+
+void frmSeq::Close_Window()
+{
+    if (current_ && current_->isVisible())
+        current_->done(QDialog::Rejected);
 }
 
 void frmSeq::Form_Load()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 
@@ -24,6 +25,8 @@ public:
     // Shows the editor modally over the main window on its game's sequence; the future
     // window then shows the mode at once.
     static void Show_Modal(frmMain& m);
+    // Closes the editor shown by Show_Modal (the end of a game) as its close box would; nothing when none is open.
+    static void Close_Window();
 
     std::array<QPushButton*, 7> cmdBase{};
     std::array<QPushButton*, 10> cmdDest{};
@@ -49,6 +52,7 @@ private:
 
     clsSeq& seq_;
     bool& bUseSequence_;
+    static QPointer<frmSeq> current_;
 };
 
 } // namespace qv

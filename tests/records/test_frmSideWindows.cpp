@@ -51,6 +51,18 @@ void Send_Mouse_Release(QWidget* w)
     QApplication::sendEvent(w, &up);
 }
 
+// True when each line the list shows lies wholly inside its view.
+bool Shows_Whole_Lines(const QListWidget* list)
+{
+    const QRect view = list->viewport()->rect();
+    for (int i = 0; i < list->count(); ++i) {
+        const QRect line = list->visualItemRect(list->item(i));
+        if (line.intersects(view) && (line.top() < view.top() || line.bottom() > view.bottom()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TEST(frmSideWindow, close_box_hides_the_records_window_keeps_its_list_and_reports_once)
@@ -167,8 +179,14 @@ TEST(frmSideWindow, windows_have_their_captions_client_sizes_and_fill_them_with_
     EXPECT_EQ(rec.size(), QSize(201, 145));
     EXPECT_EQ(stat.size(), QSize(201, 131));
     EXPECT_EQ(future.size(), QSize(201, 70));
-    EXPECT_EQ(rec.lstTable->geometry(), rec.rect());
-    EXPECT_EQ(stat.lstStatistic->geometry(), stat.rect());
+    rec.Set_Lines({"1. Ann            500"});
+    stat.Add("1. +204 (3)");
+    for (QListWidget* list : {rec.lstTable, stat.lstStatistic}) { // as many whole lines as the height holds
+        EXPECT_EQ(list->geometry().topLeft(), QPoint(0, 0));
+        EXPECT_EQ(list->width(), 201);
+        EXPECT_EQ(list->height() % list->sizeHintForRow(0), 0);
+        EXPECT_LT(list->window()->height() - list->height(), list->sizeHintForRow(0));
+    }
     EXPECT_EQ(future.picFuture->geometry(), future.rect());
     EXPECT_TRUE(rec.windowFlags() & Qt::WindowDoesNotAcceptFocus);
     EXPECT_TRUE(rec.isWindow());
@@ -241,15 +259,17 @@ TEST(frmStatistic, Add_appends_without_moving_the_selection_and_Select_Last_take
     EXPECT_EQ(stat.Line(0), "");
 }
 
-TEST(frmStatistic, Select_Last_scrolls_a_long_list_to_its_end)
+TEST(frmStatistic, Select_Last_scrolls_a_long_list_to_its_end_showing_whole_lines_only)
 {
     frmStatistic stat;
     for (int i = 1; i <= 200; ++i) stat.Add(std::to_string(i) + ". +204 (3)");
     stat.show();
+    EXPECT_TRUE(Shows_Whole_Lines(stat.lstStatistic)) << "at the top";
     stat.Select_Last();
     QListWidgetItem* last = stat.lstStatistic->item(199);
     QRect shown = stat.lstStatistic->visualItemRect(last);
     EXPECT_TRUE(stat.lstStatistic->viewport()->rect().contains(shown.center()));
+    EXPECT_TRUE(Shows_Whole_Lines(stat.lstStatistic)) << "at the end";
 }
 
 TEST(frmFuture, picture_uses_the_twip_scale_takes_no_focus_and_keeps_the_back_inside_boxes)
@@ -269,7 +289,7 @@ TEST(frmQuarvexFathers, a_line_wider_than_the_list_is_shown_whole_and_scrolls_si
 {
     frmQuarvexFathers rec;
     const std::string wide = "2. " + std::string(60, 'W') + " 1234";
-    rec.Set_Lines({"1. Ann            500", wide});
+    rec.Set_Lines({"1. Ann            500", wide, "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});
     rec.show();
     QApplication::processEvents();
     QListWidget* list = rec.lstTable;
@@ -277,4 +297,5 @@ TEST(frmQuarvexFathers, a_line_wider_than_the_list_is_shown_whole_and_scrolls_si
     EXPECT_GE(list->visualItemRect(list->item(1)).width(), needed);
     EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
     EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(Shows_Whole_Lines(list)) << "above the scroll bar";
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "game/frmMain.h"
 #include "records/frmQuarvexFathers.h"
 #include "shell/QtUnits.h"
+#include "support/DialogAnswers.h"
 #include "tools/frmHelp.h"
 
 using qv::Color;
@@ -31,7 +33,10 @@ struct Page {
     QString text;
     std::vector<QWidget*> lit;
     Color records = 0;
+    QRect place; // the help window's frame once unrolled
 };
+
+QRect Global_Rect(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
 
 // A shown main window whose help tour is read by a scripted reader: on each page it
 // notes the text and the lit widgets, then acts (by default "Далее").
@@ -103,7 +108,9 @@ protected:
             qv::frmHelp* help = qv::frmHelp::Current();
             if (!help || !help->isVisible())
                 return;
-            Page page{help->txtText->toPlainText(), {}, frm->winRecords->Back_Color()};
+            while (help->tmrResize.isActive())
+                help->tmrResize_Timer();
+            Page page{help->txtText->toPlainText(), {}, frm->winRecords->Back_Color(), help->frameGeometry()};
             for (QWidget* w : All_Widgets())
                 if (Is_White(w))
                     page.lit.push_back(w);
@@ -141,10 +148,14 @@ TEST_F(frmHelpTour, Next_visits_each_explained_widget_once_in_order_lit_white_th
               "QuarvexFathers.txt ( он в папке с Quarvex'ом ).");
     EXPECT_TRUE(pages[0].lit.empty());
     EXPECT_EQ(pages[0].records, WHITE);
+    const QRect screen = frm->screen()->availableGeometry();
     for (size_t i = 0; i < order.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(pages[i + 1].lit, std::vector<QWidget*>{order[i]});
         EXPECT_EQ(pages[i + 1].text, order[i]->property("Tag").toString());
+        EXPECT_TRUE(!order[i]->isVisible() || !pages[i + 1].place.intersects(Global_Rect(order[i])))
+            << "the help window covers the widget it explains";
+        EXPECT_TRUE(screen.contains(pages[i + 1].place));
     }
     EXPECT_EQ(pages[2].text.toStdString(), "Управление - стрелочными клавишами ( мышкой их тоже можно нажимать ).");
     EXPECT_EQ(pages.back().text.toStdString(), "Суммарный бонус за время.");
@@ -178,12 +189,18 @@ TEST_F(frmHelpTour, Close_on_the_records_page_ends_the_tour_without_lighting_any
         EXPECT_EQ(after[i].palette, before[i].palette) << i;
 }
 
-TEST_F(frmHelpTour, Enter_goes_on_and_the_close_box_or_a_lost_game_ends_the_tour_and_restores_the_lit_widget)
+TEST_F(frmHelpTour, Enter_goes_on_Escape_stays_and_the_close_box_or_a_lost_game_ends_the_tour_restoring_the_lit_widget)
 {
-    Run([](int n, qv::frmHelp& h) {
+    bool escapeKeptThePage = false;
+    Run([&](int n, qv::frmHelp& h) {
         if (n == 0) {
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QApplication::sendEvent(&h, &enter); // Enter moves on like "Далее"
+        } else if (n == 1) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&h, &escape); // the game's pause key
+            escapeKeptThePage = h.isVisible() && !h.blnClose;
+            h.cmdNext->click();
         } else if (n == 2) {
             h.close();
         } else {
@@ -191,17 +208,28 @@ TEST_F(frmHelpTour, Enter_goes_on_and_the_close_box_or_a_lost_game_ends_the_tour
         }
     });
     ASSERT_EQ(pages.size(), 3u);
+    EXPECT_TRUE(escapeKeptThePage);
     EXPECT_FALSE(Is_White(frm->cmdDown));
     EXPECT_FALSE(frm->chkHelp->isChecked());
 
+    // The game is lost while the board is lit: its dialogs already see the board's own look.
     pages.clear();
-    Run([](int n, qv::frmHelp& h) {
-        if (n == 1)
-            qv::frmHelp::Close_Tour();
-        else
+    std::vector<bool> litInDialogs;
+    auto note = [&](QWidget* dialog) {
+        litInDialogs.push_back(Is_White(frm->picQuarvex));
+        qobject_cast<qv::frmGameOver*>(dialog) ? Say_Yes(dialog) : Close_It(dialog);
+    };
+    Run([&](int n, qv::frmHelp& h) {
+        if (n == 1) {
+            Dialog_Answers answers({note, note});
+            frm->Finish_Game(0);
+        } else {
             h.cmdNext->click();
+        }
     });
     ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(litInDialogs, std::vector<bool>(litInDialogs.size(), false));
+    EXPECT_FALSE(litInDialogs.empty());
     EXPECT_NE(frm->picQuarvex->BackColor(), WHITE);
     EXPECT_FALSE(frm->chkHelp->isChecked());
 }

@@ -16,6 +16,7 @@
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
 #include "records/frmFuture.h"
+#include "support/DialogAnswers.h"
 #include "tools/clsSeq.h"
 #include "tools/frmSeq.h"
 
@@ -187,4 +188,33 @@ TEST(frmSeq, Enable_makes_a_running_game_take_the_cycle_and_marks_the_future_win
     player.stop();
     EXPECT_FALSE(m.game.bUseSequence);
     EXPECT_NE(mark(), QColor(255, 0, 0));
+}
+
+TEST(frmSeq, a_lost_game_closes_the_editor_before_its_dialogs_and_keeps_the_mode)
+{
+    QTemporaryDir dir;
+    qv::frmMain m(dir.path());
+    m.show();
+    m.tmrDown.stop();
+    m.game.objSeq.PutItem(4);
+    m.game.bUseSequence = true;
+    std::vector<bool> shown; // the editor at the loss, then in each end-of-game dialog
+    auto editor_shown = [&] { return m.findChild<qv::frmSeq*>() && m.findChild<qv::frmSeq*>()->isVisible(); };
+    auto note = [&](QWidget* dialog) {
+        shown.push_back(editor_shown());
+        qobject_cast<qv::frmGameOver*>(dialog) ? Say_Yes(dialog) : Close_It(dialog);
+    };
+    QTimer::singleShot(0, [&] {
+        shown.push_back(editor_shown());
+        Dialog_Answers answers({note, note});
+        m.Finish_Game(0);
+        if (QWidget* left = QApplication::activeModalWidget())
+            left->close(); // an editor left open fails below instead of waiting
+    });
+    qv::frmSeq::Show_Modal(m);
+    ASSERT_GE(shown.size(), 2u);
+    std::vector<bool> expected(shown.size(), false);
+    expected[0] = true;
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(m.game.bUseSequence);
 }
