@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -58,7 +61,7 @@ void For_Every_Window(const std::function<void(const QString&, QWidget*)>& look)
         editor.cmdOK_Click();
     }
     qv::frmHelp help(&main);
-    QStringList pages = {QString::fromUtf8(qv::RECORDS_PAGE_TEXT)};
+    QStringList pages = {QCoreApplication::translate("Core", qv::RECORDS_PAGE_TEXT)};
     for (QWidget* w : main.Help_Widgets())
         pages << w->property("Tag").toString();
     for (const QString& page : pages) {
@@ -114,10 +117,48 @@ QStringList Cut_Texts(QWidget* window)
     return cut;
 }
 
+// The texts of `window` still in Russian: captions, frame titles, list items, tooltips and help texts.
+QStringList Russian_Texts(QWidget* window)
+{
+    static const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
+    QStringList found;
+    QList<QWidget*> all = window->findChildren<QWidget*>();
+    all << window;
+    for (QWidget* w : all) {
+        QStringList texts = {w->toolTip(), w->property("Tag").toString(), w->windowTitle()};
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(w))
+            texts << frame->title();
+        if (auto* box = qobject_cast<QPlainTextEdit*>(w))
+            texts << box->toPlainText();
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        for (const QString& t : texts)
+            if (t.contains(cyrillic))
+                found << t.left(60);
+    }
+    return found;
+}
+
 } // namespace
 
-TEST(Text_Fit, every_text_of_every_window_fits_its_widget)
+class Text_Fit : public testing::TestWithParam<qv::Language> {
+protected:
+    void SetUp() override
+    {
+        const QString folder = QCoreApplication::applicationDirPath() + "/translations";
+        ASSERT_TRUE(qv::Install_Translation(GetParam(), folder)) << "no translation in " << folder.toStdString();
+    }
+    void TearDown() override { qv::Install_Translation(qv::Language::Russian, ""); }
+};
+
+TEST_P(Text_Fit, every_text_of_every_window_fits_its_widget_and_is_in_the_language_chosen)
 {
+    const bool english = GetParam() == qv::Language::English;
     qv::Register_Fonts();
     QStringList report;
     int windows = 0;
@@ -125,7 +166,13 @@ TEST(Text_Fit, every_text_of_every_window_fits_its_widget)
         ++windows;
         for (const QString& cut : Cut_Texts(w))
             report << name + ": " + cut;
+        if (english)
+            for (const QString& russian : Russian_Texts(w))
+                report << name + ": Russian left: " + russian;
     });
     EXPECT_GE(windows, 12);
     EXPECT_TRUE(report.isEmpty()) << report.join('\n').toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, Text_Fit, testing::Values(qv::Language::Russian, qv::Language::English),
+                         [](const auto& info) { return info.param == qv::Language::English ? "English" : "Russian"; });
