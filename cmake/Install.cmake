@@ -46,6 +46,7 @@ if(QUARVEX_TESTS)
                           appstreamcli validate --no-net \"$1\""
                    ${CMAKE_SOURCE_DIR}/assets/quarvex.desktop
                    ${CMAKE_SOURCE_DIR}/assets/org.quarvex.Quarvex.metainfo.xml)
+  set_tests_properties(install.desktop_entry_and_metainfo_validate PROPERTIES TIMEOUT ${QUARVEX_TEST_TIMEOUT})
 endif()
 
 set(CPACK_GENERATOR DEB)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Configures and builds Quarvex into build/ (the program lands in build/bin/).
-# QUARVEX_SANITIZE=1 builds with the address and undefined-behaviour sanitizers
-# into build-asan/ instead.
+# QUARVEX_SANITIZE=1 builds with the address, undefined-behaviour and leak sanitizers
+# into build-asan/ instead: any report ends the program and fails the test that
+# triggered it (options and suppressions: cmake/Sanitize.cmake, tests/sanitizer/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build

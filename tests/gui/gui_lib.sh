@@ -8,7 +8,9 @@
 #                          The test must set gui_session=gnome before sourcing this file.
 #   gui_launch [ARGS...]   starts the copied program; its output goes to $work/out.log
 #   gui_main               gui_launch, then waits for the main window and sets $main to it
-#   gui_stop_program       waits (bounded) for the program to end, then kills it
+#   gui_stop_program       waits (bounded) for the program to end; it must end with status 0
+# A sanitizer report in the program's output (sanitizer build) fails the test, whether
+# found when the program stops, is launched again, or at the end.
 # Everything started here is stopped, and the temporary folder removed, when the
 # test's shell exits, whether the test passed or failed.
 
@@ -29,12 +31,23 @@ qpid=""
 host_display=""
 dbuspid=""
 
+# A program still running at the end is killed; one that ended by itself must have ended
+# well. Either way its output must hold no sanitizer report.
 gui_cleanup() {
-  [ -n "$qpid" ] && kill "$qpid" 2>/dev/null || true
+  local status=$? problem=""
+  if [ -n "$qpid" ]; then
+    if kill "$qpid" 2>/dev/null; then wait "$qpid" 2>/dev/null || true
+    else wait "$qpid" 2>/dev/null || problem="program ended with status $?"; fi
+    qpid=""
+  fi
+  [ -n "$problem" ] || problem=$(sanitizer_report)
   [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
   [ -n "${dbuspid:-}" ] && kill "$dbuspid" 2>/dev/null || true
   if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null || true; wait "$xpid" 2>/dev/null || true; fi
+  # A test that failed already printed the program's output.
+  [ -z "$problem" ] || [ "$status" != 0 ] || (fail "$problem") || true
   rm -rf "$work"
+  [ -z "$problem" ] || exit 1
 }
 trap gui_cleanup EXIT
 
@@ -45,6 +58,15 @@ fail() {
     [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log"
   } >&2
   exit 1
+}
+
+# sanitizer_report: names the sanitizer report in the program's output, if there is one
+# (the sanitizer build stops the program at the first report).
+sanitizer_report() {
+  [ -f "$work/out.log" ] &&
+    grep -q -E 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: UndefinedBehaviorSanitizer' "$work/out.log" &&
+    echo "sanitizer report in the program's output"
+  return 0
 }
 
 # wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
@@ -106,7 +128,10 @@ gnome_start() {
     fail "mutter does not manage the X display"
 }
 
+# A report from the program's previous run fails the test before its output is replaced.
 gui_launch() {
+  local problem; problem=$(sanitizer_report)
+  [ -z "$problem" ] || fail "$problem"
   "$bin/quarvex" "$@" >"$work/out.log" 2>&1 &
   qpid=$!
 }
@@ -123,8 +148,12 @@ gui_main() {
 
 gui_stop_program() {
   wait_for 10 sh -c "! kill -0 $qpid 2>/dev/null" || fail "program still running"
-  wait "$qpid" || true
+  local status=0 problem
+  wait "$qpid" || status=$?
   qpid=""
+  problem=$(sanitizer_report)
+  [ -z "$problem" ] || fail "$problem"
+  [ "$status" = 0 ] || fail "program ended with status $status"
 }
 
 # find_window TITLE: the id of a visible window with exactly that title, waiting up to 15 s.

@@ -21,7 +21,7 @@ TEST(Shorten_Path, keeps_equal_halves_around_three_dots)
 TEST(Shorten_Path, counts_cyrillic_characters_and_never_splits_one)
 {
     std::string path = "/дом/игрок/музыка/";
-    while (qv::Utf8_Length(path) < 40)
+    for (int i = 0; i < 40 && qv::Utf8_Length(path) < 40; ++i)
         path += "ж";
     const std::string cut = Shorten_Path(path, 25);
     EXPECT_TRUE(qv::Is_Valid_Utf8(cut));

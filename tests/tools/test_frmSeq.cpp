@@ -122,7 +122,7 @@ TEST(frmSeq, clicks_build_the_sequence_remove_closes_up_and_an_empty_list_switch
     ed.CheckCount();
     EXPECT_EQ(ed.lblState->text().toStdString(), "Последовательность включена");
     EXPECT_EQ(qv::frmMain::Role_Color(ed.lblState, QPalette::WindowText), Rgb(0, 0, 255));
-    while (seq.GetCount() > 0)
+    for (int i = 0; i < 10 && seq.GetCount() > 0; ++i)
         ed.cmdDest[0]->click();
     EXPECT_EQ(Visible_Places(ed), 0);
     EXPECT_FALSE(on);
