@@ -19,7 +19,9 @@
 # everything in it ends with the test.
 if [ "${gui_session:-}" = gnome ] && [ -z "${QUARVEX_PRIVATE_SESSION:-}" ]; then
   export QUARVEX_PRIVATE_SESSION=1
-  exec unshare --mount --net --pid --fork --kill-child \
+  # A developer who is not root enters the namespaces through a user namespace of their own.
+  userns=(); [ "$(id -u)" = 0 ] || userns=(--user --map-root-user)
+  exec unshare "${userns[@]}" --mount --net --pid --fork --kill-child \
     bash -c 'mount -t tmpfs tmpfs /tmp/.X11-unix && exec bash "$@"' bash "$0" "$@"
 fi
 
