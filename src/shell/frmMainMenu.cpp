@@ -48,8 +48,12 @@ void frmMain::chkPause_Click(bool value)
     const bool minimise = game.Pause_Changed(value);
     if (value) {
         fraControl->hide();
-        if (minimise)
+        // The side windows leave first: a window manager that takes a window's transients
+        // along when it minimises it would otherwise meet them half gone.
+        if (minimise) {
+            Set_Side_Window_States(Qt::WindowMinimized);
             setWindowState(windowState() | Qt::WindowMinimized);
+        }
         return;
     }
     fraControl->show();
