@@ -1,11 +1,11 @@
 #include <QEvent>
 #include <QGuiApplication>
-#include <memory>
-#include <utility>
 #include <QLabel>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QWindow>
+#include <memory>
+#include <utility>
 
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
