@@ -126,6 +126,9 @@ void frmMain::Watch_Frame()
 {
     // The window system reports its frame a moment after the window is mapped, with no event
     // for it: look for it for a second, so the outer size is right before the player moves it.
+    // Once reported (a later show, after a restore), the size already holds it.
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        return;
     auto* watch = new QTimer(this);
     auto tries = std::make_shared<int>(100);
     connect(watch, &QTimer::timeout, this, [this, watch, tries] {
