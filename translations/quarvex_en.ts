@@ -6,27 +6,27 @@
     <message>
         <location filename="../src/game/GameCore.cpp" line="+36"/>
         <source> Quarvex - фигурка    Бонус </source>
-        <translation> Quarvex piece    Bonus </translation>
+        <translation> Quarvex figure    bonus </translation>
     </message>
     <message>
         <location filename="../src/game/GameScore.cpp" line="+49"/>
         <source>Quarvex-фигурка Bonus </source>
-        <translation>Quarvex piece Bonus </translation>
+        <translation>Quarvex figure bonus </translation>
     </message>
     <message>
         <location filename="../src/settings/SettingsRules.cpp" line="+12"/>
         <source>Инверсия</source>
-        <translation>Invert</translation>
+        <translation>Inversion</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Появление Quarvex-фигурки</source>
-        <translation>Quarvex piece appears</translation>
+        <translation>Quarvex figure arrival</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Удаление линиий</source>
-        <translation>Lines cleared</translation>
+        <translation>Line clearing</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -41,22 +41,22 @@
     <message>
         <location line="+1"/>
         <source>Вращение</source>
-        <translation>Rotate</translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Влево</source>
-        <translation>Left</translation>
+        <translation>Move left</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Вправо</source>
-        <translation>Right</translation>
+        <translation>Move right</translation>
     </message>
     <message>
         <location filename="../src/tools/HelpTour.cpp" line="+11"/>
         <source>Лучшие игроки. Если запустить Quarvex Zeb Ostrela.exe на удаленном компьютере, то и результат запишется в таблицу рекордов на удаленном компьютере. Чтобы очистить таблицу надо удалить файл QuarvexFathers.txt ( он в папке с Quarvex&apos;ом ).</source>
-        <translation>The best players. If you run Quarvex Zeb Ostrela.exe on a remote computer, your result goes into the records table on that computer. To clear the table, delete the file QuarvexFathers.txt (it is in the Quarvex folder).</translation>
+        <translation>The best players. If you run Quarvex Zeb Ostrela on a remote computer, your result goes into the records table on that computer. To clear the table, delete the file QuarvexFathers.txt (it is beside the program; an installed copy keeps it in your own data folder).</translation>
     </message>
 </context>
 <context>
@@ -118,7 +118,7 @@
     <message>
         <location line="+1"/>
         <source>Повторять сначала</source>
-        <translation>Play again from the start</translation>
+        <translation>Loop: when on, the track starts again from the beginning each time it ends</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -131,17 +131,17 @@
     <message>
         <location filename="../src/game/frmMain.cpp" line="+93"/>
         <source>Удаляются только полностью заполненные горизонтальные линии. Одной фигуркой можно удалить от 1 до 4 линий.</source>
-        <translation>Only completely filled horizontal lines are cleared. One piece can clear from 1 to 4 lines.</translation>
+        <translation>Only completely filled horizontal lines are cleared. One figure can clear from 1 to 4 lines.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Здесь обычно изображена следующая фигурка.</source>
-        <translation>This usually shows the next piece.</translation>
+        <translation>This usually shows the next figure.</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>Спасибо всем, кто играл и советовал!</source>
-        <translation>Thanks to all who played and advised!</translation>
+        <translation>Thanks to all who played and gave advice!</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -171,12 +171,12 @@
     <message>
         <location line="+5"/>
         <source>Суммарный бонус за Quarvex-фигурки.</source>
-        <translation>Total bonus for Quarvex pieces.</translation>
+        <translation>Total bonus for Quarvex figures.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Бонус ( до 5000 ) за показанную Quarvex-фигурку. Есть супер-фигурка :  Quarvex - выпадает очень редко, а бонус за нее - 25000.</source>
-        <translation>Bonus (up to 5000) for the Quarvex piece shown. There is also a super piece, Quarvex: it turns up very rarely, and it is worth 25000.</translation>
+        <translation>Bonus (up to 5000) for the Quarvex figure shown. There is also a super figure, Quarvex: it turns up very rarely, and it is worth 25000.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -227,7 +227,7 @@
     <message>
         <location line="+2"/>
         <source>Бонус за время. Чем быстрее Вы бросите фигурку, тем больше будет бонус.</source>
-        <translation>Time bonus. The sooner you drop the piece, the bigger the bonus.</translation>
+        <translation>Time bonus. The sooner you drop the figure, the bigger the bonus.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -247,27 +247,27 @@
     <message>
         <location line="+10"/>
         <source>Бросить фигурку - Стрелка Вниз.</source>
-        <translation>Drop the piece - Down Arrow.</translation>
+        <translation>Drop the figure – Down Arrow.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Перемещение фигурки вправо - Стрелка Вправо.</source>
-        <translation>Move the piece right - Right Arrow.</translation>
+        <translation>Move the figure right – Right Arrow.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Перемещение фигурки влево - Стрелка Влево.</source>
-        <translation>Move the piece left - Left Arrow.</translation>
+        <translation>Move the figure left – Left Arrow.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Вращение фигурки - Стрелка Вверх.</source>
-        <translation>Rotate the piece - Up Arrow.</translation>
+        <translation>Rotate the figure – Up Arrow.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Инверсия - Пробел. Заполненные квадратики становятся пустыми, пустые - заполненными.</source>
-        <translation>Invert - Space bar. Filled squares become empty, and empty ones become filled.</translation>
+        <translation>Invert – Space bar. Filled squares become empty, and empty ones become filled.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -292,7 +292,7 @@
     <message>
         <location line="+2"/>
         <source>Автоматическая пристыковка окон The Best Of The Quarvex, Future, Statistic  и *.mp3 &amp; *.wma Player.</source>
-        <translation>Dock the The Best Of The Quarvex, Future, Statistic and *.mp3 &amp; *.wma Player windows automatically.</translation>
+        <translation>Dock the windows The Best Of The Quarvex, Future, Statistic and *.mp3 &amp; *.wma Player beside the game window.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -302,12 +302,12 @@
     <message>
         <location line="+2"/>
         <source>Показать/скрыть таблицу рекордов ( окно The Best Of The Quarvex ).</source>
-        <translation>Show/hide the records table (the The Best Of The Quarvex window).</translation>
+        <translation>Show/hide the records table (The Best Of The Quarvex window).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hастройка музыкального сопровождения, отображения фантома и т.д.</source>
-        <translation>Settings for the music, the ghost piece and more.</translation>
+        <translation>Settings for the music, the phantom and more.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -322,7 +322,7 @@
     <message>
         <location line="+2"/>
         <source>Пауза - Клавиша ESC. При нажатии ESC все окна свернутся.</source>
-        <translation>Pause - Esc key. Pressing Esc minimises all the windows.</translation>
+        <translation>Pause – Esc key. Pressing Esc minimises all the windows.</translation>
     </message>
 </context>
 <context>
@@ -343,7 +343,7 @@
     <message>
         <location filename="../src/tools/frmSeq.cpp" line="+59"/>
         <source>Определение последовательности появления фигурок</source>
-        <translation>Set the order in which pieces appear</translation>
+        <translation>Set the figure sequence</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -358,22 +358,22 @@
     <message>
         <location line="+9"/>
         <source>Доступные фигурки</source>
-        <translation>Available pieces</translation>
+        <translation>Available figures</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Для добавления фигурки в последовательность щелкните на ней в Доступных фигурках</source>
-        <translation>To add a piece to the sequence, click it in Available pieces</translation>
+        <translation>To add a figure to the sequence, click it in Available figures</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Последовательность появления фигурок</source>
-        <translation>Order in which pieces appear</translation>
+        <translation>Figure sequence</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Для удаления фигурки - щелкните на ней в Последовательности появления фигурок</source>
-        <translation>To remove a piece, click it in Order in which pieces appear</translation>
+        <translation>To remove a figure from the sequence, click it in Figure sequence</translation>
     </message>
     <message>
         <location line="+68"/>
@@ -440,7 +440,7 @@
     <message>
         <location line="+1"/>
         <source>Фантом</source>
-        <translation>Ghost piece</translation>
+        <translation>Phantom</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -450,7 +450,7 @@
     <message>
         <location line="+0"/>
         <source>Только при появлении Quarvex-фигурки</source>
-        <translation>Only with a Quarvex piece</translation>
+        <translation>Only with a Quarvex figure</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -465,7 +465,7 @@
     <message>
         <location line="+1"/>
         <source>Задать последовательность появления фигурок</source>
-        <translation>Set the order in which pieces appear</translation>
+        <translation>Set the figure sequence</translation>
     </message>
     <message>
         <location line="+5"/>

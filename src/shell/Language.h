@@ -12,11 +12,19 @@ namespace qv {
 
 enum class Language { Russian, English };
 
-// The interface language: "ru" or "en" given with --lang decides; otherwise the first of the
-// user's preferred languages (tags such as "en-US", "ru_RU", most wanted first) that is
-// English or Russian; Russian, the designed one, when neither is listed or the option is
-// anything else.
-Language Choose_Language(const std::vector<std::string>& uiLanguages, const std::string& option);
+struct Language_Choice {
+    Language language;
+    // A line for the error output when --lang names no language of the game; "" otherwise.
+    std::string note;
+};
+
+// The interface language for the user's preferred languages (tags such as "en-US", "ru_RU",
+// most wanted first) and the program's arguments after its name: "--lang en" or "--lang=en"
+// ("ru" alike) decides; otherwise the first preferred language that is English or Russian;
+// Russian, the designed one, when neither is listed. Any other --lang value, or none after
+// it, is noted and then ignored.
+Language_Choice Choose_Language(const std::vector<std::string>& uiLanguages,
+                                const std::vector<std::string>& arguments);
 
 // Gives a text of `context` in the player's language; "" when it has no translation.
 using Text_Translator = std::string (*)(const char* context, const char* text);

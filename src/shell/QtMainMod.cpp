@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <chrono>
 #include <exception>
+#include <iostream>
 #include <thread>
 
 #include "game/frmMain.h"
@@ -93,23 +94,17 @@ void Register_Fonts()
     QApplication::setFont(QFont(dialogFont, 8));
 }
 
-QString Lang_Option(const QStringList& arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--lang" && i + 1 < arguments.size())
-            return arguments[i + 1];
-        if (arguments[i].startsWith("--lang="))
-            return arguments[i].mid(7);
-    }
-    return {};
-}
-
 Language Player_Language(const QStringList& arguments)
 {
-    std::vector<std::string> preferred;
+    std::vector<std::string> preferred, given;
     for (const QString& tag : QLocale::system().uiLanguages())
         preferred.push_back(tag.toStdString());
-    return Choose_Language(preferred, Lang_Option(arguments).toStdString());
+    for (const QString& argument : arguments.mid(1))
+        given.push_back(argument.toStdString());
+    const Language_Choice choice = Choose_Language(preferred, given);
+    if (!choice.note.empty())
+        std::cerr << choice.note << std::endl;
+    return choice.language;
 }
 
 namespace {

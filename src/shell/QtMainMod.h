@@ -31,9 +31,8 @@ QString User_Data_Folder();
 QString Data_Folder(const QString& program, const QString& user);
 // Font substitutions so that the Windows font names render with matching metrics.
 void Register_Fonts();
-// The value of the --lang option ("--lang en" or "--lang=en"), "" without one.
-QString Lang_Option(const QStringList& arguments);
-// The interface language for the desktop's preferred languages and the --lang option.
+// The interface language for the desktop's preferred languages and the --lang option among
+// the arguments (the program's name first); a --lang value it cannot use is told on the error output.
 Language Player_Language(const QStringList& arguments);
 // Makes `language` the one of every text built from now on, loading its translation file
 // (quarvex_en.qm) from `folder`; Russian removes any installed translation. False, keeping

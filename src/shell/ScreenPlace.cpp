@@ -40,14 +40,14 @@ double Clamp_Into(double v, double length, double start, double room)
 Area Reachable_Place(Area window, const std::vector<Area>& screens)
 {
     const bool number = std::isfinite(window.x) && std::isfinite(window.y);
-    if (screens.empty() || (number && std::any_of(screens.begin(), screens.end(), [&](const Area& s) {
-                                return Shows_On(window, s);
-                            })))
+    if (number && std::any_of(screens.begin(), screens.end(), [&](const Area& s) { return Shows_On(window, s); }))
         return window;
     // Far places are brought within a billion pixels, so that distances still tell screens apart.
     const auto sane = [](double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e9, 1e9); };
     window.x = sane(window.x);
     window.y = sane(window.y);
+    if (screens.empty())
+        return window;
     const Area* nearest = &screens.front();
     double best = std::numeric_limits<double>::infinity();
     for (const Area& s : screens) {

@@ -15,7 +15,8 @@ struct Area {
 // screens' available areas. A window of which a part that can be grabbed (48 x 24 pixels, or the
 // whole window when smaller) lies on some screen keeps its place exactly. Any other (also a place
 // that is not a number, read as 0) moves to the nearest place wholly on the screen nearest to it, or to the
-// top left of a screen too small for it. Without screens the place is kept.
+// top left of a screen too small for it. Without screens the place is kept, a place that is not a
+// number read as 0 and one beyond a billion pixels brought to that bound.
 Area Reachable_Place(Area window, const std::vector<Area>& screens);
 
 // The value for QT_QPA_PLATFORM, or "" to leave it as it is. A platform the user chose is kept;

@@ -50,6 +50,7 @@ TEST(Speed_From_Text, misreads_text_without_a_number_or_a_negative_number)
     EXPECT_EQ(Speed_From_Text("-40", 120).SpeedChange, 120);
     EXPECT_EQ(Speed_From_Text("-", 120).SpeedChange, 120);
     EXPECT_EQ(Speed_From_Text(" -", 120).SpeedChange, 120);
+    EXPECT_EQ(Speed_From_Text("\t-5", 120).SpeedChange, 120);
     EXPECT_EQ(Speed_From_Text("-99999999", 120).SpeedChange, 120);
     EXPECT_FALSE(Speed_From_Text("-40", 120).bTooLarge);
     EXPECT_EQ(Speed_From_Text("2.5", 40).SpeedChange, 2);

@@ -425,6 +425,7 @@ TEST_F(Load_Settings, values_the_window_cannot_show_read_as_the_nearest_it_can_a
         {65, " 7 ", " 2 "},           {64, "-40 ", " 0 "},         {64, " 9000 ", " 500 "},
         {19, "-30000 ", "-2500 "},    {23, " 300 ", " 0 "},        {20, " 90000 ", " 75000 "},
         {20, " 3000 ", " 5000 "},     {20, " 0 ", " 0 "},          {24, " 1000 ", " 0 "},  // 0: the file's own rate
+        {24, " 2500 ", " 0 "},        {24, " 2501 ", " 5000 "},
     };
     for (const auto& [lineNo, text, written] : rows) {
         SCOPED_TRACE(text);

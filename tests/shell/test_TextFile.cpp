@@ -72,14 +72,15 @@ TEST(Read_Text_Lines, decodes_each_non_utf8_line_as_windows_1251)
 TEST(Read_Text_Lines, drops_nul_bytes_and_cuts_long_lines_to_1000_characters)
 {
     EXPECT_EQ(Lines_Of(std::string("Pe\0lko\0", 7)), (Lines{"Pelko"}));
-    std::string cyr;
+    std::string cyr, euros;
     for (int i = 0; i < 1500; ++i)
-        cyr += "Ж";
-    const Lines lines = Lines_Of(std::string(5000, 'a') + "\n" + cyr + "\n");
-    ASSERT_EQ(lines.size(), 2u);
+        cyr += "Ж", euros += "€";  // "€" is three bytes: the byte limit falls inside one
+    const Lines lines = Lines_Of(std::string(5000, 'a') + "\n" + cyr + "\n" + euros + "\n");
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], std::string(1000, 'a'));
     EXPECT_EQ(qv::Utf8_Length(lines[1]), 1000u);
     EXPECT_TRUE(qv::Is_Valid_Utf8(lines[1]));
+    EXPECT_TRUE(lines[2] == euros.substr(0, 3000)) << "read as: " << lines[2].substr(0, 12);
 }
 
 TEST(Read_Text_Lines, binary_junk_reads_to_valid_utf8_lines)

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -148,6 +151,40 @@ TEST_F(frmMainSettings, damaged_boolean_line_stops_the_game_or_drops_the_values_
     EXPECT_TRUE(frm->EnableSoundControl) << "the damaged line and the rest take their defaults";
     EXPECT_EQ(frm->m(qv::Channel::Left1).DMCtrlVolume(), -1322);
     EXPECT_EQ(Lines(), qv::SettingsFile::Default_Lines()) << "the damaged file is replaced";
+}
+
+// Another computer's screens, or a damaged number, put a window where no screen is: it must come
+// back wholly onto the screen, at the edge it was beyond.
+TEST_F(frmMainSettings, a_place_off_every_screen_in_the_file_leaves_the_window_out_of_reach)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        size_t line;  // three lines a window: left, top, shown; main, records, statistics, future, player
+        const char* text;
+        int (QRect::*edge)() const;  // the screen edge the window must touch
+    } rows[] = {{6, " 1E30 ", &QRect::right}, {10, "-1E30 ", &QRect::top}, {3, "-99999999 ", &QRect::left}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        std::vector<std::string> lines = qv::SettingsFile::Default_Lines();
+        lines[row.line] = row.text;
+        const fs::path file = fs::path(dir.path().toStdString()) / qv::SettingsFile::File_Name(qv::Get_Computer_Name());
+        ASSERT_TRUE(qv::Write_Text_Lines(file, lines));
+        auto frm = Open();
+        const QWidget* windows[] = {frm.get(), frm->winRecords, frm->winStatistic, frm->winFuture, frm->winMP3};
+        const QRect got = windows[row.line / 3]->geometry();
+        // A window system may keep the frame on the screen too, moving the client area by its width.
+        const int frame = got.top() - windows[row.line / 3]->frameGeometry().top();
+        EXPECT_TRUE(screen.contains(got)) << got.x() << "," << got.y();
+        EXPECT_NEAR((got.*row.edge)(), (screen.*row.edge)(), frame);
+    }
+}
+
+// Twips from a damaged settings file: far lengths stop at a billion pixels, NaN is 0, halves go to even.
+TEST(Px, a_length_beyond_every_screen_or_not_a_number_is_undefined_or_wraps)
+{
+    const std::pair<double, int> rows[] = {{1e30, 1000000000}, {-1e30, -1000000000}, {NAN, 0}, {22.5, 2}, {37.5, 2}};
+    for (const auto& [twips, pixels] : rows)
+        EXPECT_EQ(Px(twips), pixels) << twips;
 }
 
 namespace {
