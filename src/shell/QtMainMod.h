@@ -6,6 +6,7 @@
 #include "shell/Language.h"
 
 class QApplication;
+class QCoreApplication;
 
 // Start-up and the shared procedures of the start-up module that need the
 // platform: events, computer name, folders and fonts. Used by main() and the windows.
@@ -33,6 +34,11 @@ QString Data_Folder(const QString& program, const QString& user);
 void Register_Fonts();
 // The value of the --lang option ("--lang en" or "--lang=en"), "" without one.
 QString Lang_Option(const QStringList& arguments);
+// The value of option `name` ("--replay FILE" or "--replay=FILE"), "" without one.
+QString Option_Value(const QStringList& arguments, const QString& name);
+// `quarvex --check-replay FILE`: replays the file without windows and prints its final score,
+// rows and level; 0 when the game ends as recorded, 1 otherwise or when the file is no replay.
+int Check_Replay_Main(QCoreApplication& app);
 // The interface language for the desktop's preferred languages and the --lang option.
 Language Player_Language(const QStringList& arguments);
 // Makes `language` the one of every text built from now on, loading its translation file
