@@ -5,66 +5,18 @@
 #include <cstdio>
 #include <functional>
 
-#include "game/GameRecorder.h"
-#include "records/ReplayStore.h"
-#include "shell/TextFile.h"
-#include "support/GameHarness.h"
+#include "support/RecordedSession.h"
 
 using namespace qv;
 using namespace qv::test;
 
 namespace {
 
-struct Session {
-    class View : public RecordingView {
-    public:
-        GameRecorder* recorder = nullptr;
-        void Statistic_Clear() override { RecordingView::Statistic_Clear(), recorder->Statistic_Clear(); }
-        void Statistic_Add(const std::string& l) override { RecordingView::Statistic_Add(l), recorder->Statistic_Add(l); }
-    };
-    explicit Session(uint64_t seed)
-    {
-        chance.Seed_Source = [seed]() mutable { return seed++; };
-        view.recorder = &recorder;
-        game.objRecords.Set_File(dir.Path() / "QuarvexFathers.txt");
-        Write_Text_Lines(dir.Path() / "QuarvexFathers.txt", {"Ann", " 9000 ", "Bob", " 2500 ", "Cid", " 600 "});
-    }
-    void In(ReplayInput in, double ms = 0) { now += ms; recorder.Input(std::move(in), uint64_t(now)); }
-    void Tick() { In({ReplayInput::Ticks, 1}, 1000.0 / 64); }
-    void Key(int code) { In({ReplayInput::Key_Down, code}, 40); In({ReplayInput::Key_Up, code}, 40); }
-    // One figure: `moves` columns (negative: left), then a drop and the ticks until it lands.
-    void Place(int moves)
-    {
-        for (int i = 0; i < (moves < 0 ? -moves : moves); ++i)
-            Key(moves < 0 ? KEY_LEFT : KEY_RIGHT);
-        const int landed = game.iFigureNo;
-        Key(KEY_DOWN);
-        while (game.iFigureNo == landed && !game.bGameLost)
-            Tick();
-    }
-    Replay Finish(const char* player)
-    {
-        Replay r = recorder.Finish();
-        r.program = "23.8.31";
-        r.started = "2026-12-08 06:00:00";
-        r.player = player;
-        r.placed = true;
-        return r;
-    }
-    TempDir dir;
-    View view;
-    FixedClock clock{7};
-    ReplayChance chance{clock};
-    GameCore game{view, chance, chance};
-    GameRecorder recorder{game, chance};
-    double now = 0;
-};
-
 Replay Quarvex_Game()
 {
     // The first seed whose game brings a Quarvex figure while figures are dropped in turn left and right.
     for (uint64_t seed = 1;; seed += 1000) {
-        Session s(seed);
+        RecordedSession s(seed);
         s.In({ReplayInput::Start, 0});
         for (int n = 0; !s.game.bGameLost; ++n)
             s.Place(n % 3 - 1);
@@ -75,7 +27,7 @@ Replay Quarvex_Game()
 
 Replay Sequence_Game()
 {
-    Session s(42);
+    RecordedSession s(42);
     s.game.bUseSequence = true;
     s.game.objSeq.PutItem(2); // the bar, upright in column 1 of its box: board column 10 at the start
     s.In({ReplayInput::Start, 0});
@@ -95,7 +47,7 @@ Replay Sequence_Game()
 
 Replay Demo_Game()
 {
-    Session s(7);
+    RecordedSession s(7);
     s.In({ReplayInput::Start, 0});
     s.In({ReplayInput::Demo, 1});
     double demoDue = s.game.tmrDemoInterval;

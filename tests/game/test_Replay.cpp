@@ -8,7 +8,7 @@
 #include "game/GameRecorder.h"
 #include "records/ReplayStore.h"
 #include "shell/TextFile.h"
-#include "support/GameHarness.h"
+#include "support/RecordedSession.h"
 
 namespace qv::test {
 namespace {
@@ -46,6 +46,42 @@ TEST(Replay_Golden, a_change_to_the_rules_of_play_fails_a_recorded_game)
         EXPECT_EQ(check.statistics, replay.statistics) << g.file;
         EXPECT_TRUE(Has_Line(replay.statistics, g.line)) << g.file;
     }
+}
+
+// Every kind of input, a clock whose second moves and a sequence switched on mid-game: the
+// written and read replay ends as the game did.
+TEST(GameRecorder, a_recorded_game_replays_to_the_end_it_had)
+{
+    RecordedSession s(99);
+    s.In({ReplayInput::Start, 0});
+    s.In({ReplayInput::Demo, 1});
+    for (int i = 0; i < 40; ++i) {
+        s.In({ReplayInput::Demo_Tick}, 200);
+        s.clock.second = (s.clock.second + 13) % 60;
+        s.Tick();
+    }
+    s.In({ReplayInput::Demo, 0});
+    s.In({ReplayInput::Button_Down, int(Button::Rotate0)});
+    s.In({ReplayInput::Button_Up, int(Button::Rotate0)});
+    s.Key(KEY_ESCAPE);
+    s.In({ReplayInput::Pause, 1});
+    s.In({ReplayInput::Pause, 0});
+    s.game.objSeq.PutItem(5);
+    s.game.bUseSequence = true;
+    s.In({ReplayInput::Sequence, 1, s.game.objSeq.Cursor(), "5"});
+    for (int n = 0; !s.game.bGameLost; ++n) {
+        s.clock.second = (s.clock.second + 7) % 60;
+        s.In({n % 2 ? ReplayInput::Level_Tick : ReplayInput::Lines_Tick});
+        s.Place(n % 5 - 2);
+    }
+    const std::vector<std::string> shown = s.view.statistics;
+    Replay read;
+    ASSERT_EQ(Parse_Replay(Replay_Lines(s.Finish("x")), read), Replay_Error::None);
+    ASSERT_GT(read.clock.size(), 10u);
+    const ReplayCheck check = Check_Replay(read);
+    EXPECT_TRUE(check.Same(read));
+    EXPECT_EQ(check.statistics, shown);
+    EXPECT_EQ(check.result.steps, s.game.iFigureNo);
 }
 
 Replay Small_Replay()

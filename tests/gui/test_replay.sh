@@ -60,6 +60,8 @@ table_score=$(sed -n '/^Tester\r\?$/{n;p;q}' "$bin/QuarvexFathers.txt" | tr -d '
 checked=$("$bin/quarvex" --check-replay "$replay") || fail "the replay does not check: $checked"
 [ "$(echo "$checked" | sed -n 's/^score //p')" = "$table_score" ] ||
   fail "the replay's score is not the table's $table_score: $checked"
+! err=$("$bin/quarvex" --check-replay "$bin/QuarvexFathers.txt" 2>&1) || fail "a records file checks as a replay"
+echo "$err" | grep -q 'не запись игры' || fail "no clear message for a file that is no replay: $err"
 settings=$(ls "$bin"/Qrvx*.ini)
 for f in "$bin/QuarvexFathers.txt" "$settings" "$replay"; do cp "$f" "$work/before.$(basename "$f")"; done
 
