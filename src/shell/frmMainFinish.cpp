@@ -36,6 +36,8 @@ template <typename Step> void Skip_On_Error(Step step)
 
 void frmMain::Form_Load()
 {
+    // A new game ends any watching.
+    Stop_Watching();
     // An installed copy keeps its table in the per-user folder; a table shipped in (or left
     // by an older copy in) the program folder starts it.
     if (dataFolder_ == User_Data_Folder() && dataFolder_ != Program_Folder())

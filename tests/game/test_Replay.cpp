@@ -198,7 +198,7 @@ TEST(ReplayStore, killed_writes_leave_whole_replays_and_at_most_one_temporary)
         if (child == 0)
             _exit(store.Save(big, kill).empty() ? 1 : 0);
         // Kills at moments spread over a write, which takes a few milliseconds.
-        usleep(useconds_t((kill * 397) % 4000));
+        usleep(useconds_t((kill * 397) % 8000));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
     }
