@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Plays a short game by hand in the real program (moves, a turn, an inversion, a pause, drops) and
-# enters it in the table; checks its replay without windows against the table's score; starts the
-# program again, watches the game from the records window and compares the statistics list and
-# the board at its end with the game's own; then plays on and checks that watching changed
-# neither the records file, the settings file nor the replay.
+# Plays a short game by hand in the real program (moves, a turn, an inversion, a pause, drops, the
+# demo playing along) and enters it in the table; checks its replay without windows against the
+# table's score; starts the program again, watches the game from the records window and compares
+# the statistics list and the board at its end with the game's own; then plays on and checks that
+# watching changed neither the records file, the settings file nor the replay.
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
@@ -29,6 +29,8 @@ same_png() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
 gui_main
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 wait_for 10 has_figure || fail "no falling figure on the board"
+click_twips "$main" $((menu_x + 1200 + 300)) $((menu_y + 240 + 120))   # Demo: it plays along
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 xdotool key Left Left Up space Right
 xdotool key Escape
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Statistic\$' >/dev/null 2>&1" || fail "Escape did not pause"
