@@ -48,6 +48,7 @@ bool Apply_Input(GameCore& game, const ReplayInput& in)
         game.bUseSequence = in.a != 0;
         game.objSeq.Restore(in.text, uint8_t(in.b));
         break;
+    case ReplayInput::Phantom: game.iFantomReplay = int16_t(in.a < 0 ? 0 : in.a > 2 ? 2 : in.a); break;
     default: break;
     }
     return false;
@@ -117,6 +118,7 @@ bool GameRecorder::Input(ReplayInput in, uint64_t nowMs)
     if (in.code == ReplayInput::Start) {
         replay_ = Replay{};
         recording_ = true;
+        fantom_ = -1;
         lastMs_ = nowMs;
         chance_.Record(&replay_);
         replay_.inputs.emplace_back(ReplayInput::Sequence, game_.bUseSequence ? 1 : 0, game_.objSeq.Cursor(),
@@ -124,6 +126,11 @@ bool GameRecorder::Input(ReplayInput in, uint64_t nowMs)
     }
     if (recording_) {
         auto& inputs = replay_.inputs;
+        // The phantom setting decides whether the phantom draws its colours from chance.
+        if (game_.iFantom != fantom_) {
+            fantom_ = game_.iFantom;
+            inputs.emplace_back(ReplayInput::Phantom, fantom_);
+        }
         if (in.code == ReplayInput::Ticks && !inputs.empty() && inputs.back().code == ReplayInput::Ticks) {
             inputs.back().a += in.a;
         } else {

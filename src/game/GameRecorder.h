@@ -51,7 +51,8 @@ public:
     GameRecorder(GameCore& game, ReplayChance& chance) : game_(game), chance_(chance) {}
     // Records `in`, made at nowMs (a steady clock in milliseconds), then applies it. A Start
     // begins a new recording with the figure sequence as it stands; the records table is
-    // taken once the game has read it. Result as Apply_Input.
+    // taken once the game has read it. A change of the phantom setting since the last input
+    // is recorded before it. Result as Apply_Input.
     bool Input(ReplayInput in, uint64_t nowMs);
     // Lines of the statistics list as the game shows them (cleared at each start).
     void Statistic_Clear();
@@ -70,6 +71,7 @@ private:
     Replay replay_;
     bool recording_ = false;
     uint64_t lastMs_ = 0;
+    int fantom_ = -1;
 };
 
 // Plays a recorded game into `game`, whose chance and clock must be `chance`.

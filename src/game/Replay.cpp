@@ -29,7 +29,8 @@ int Argument_Count(char code)
     case ReplayInput::Button_Down:
     case ReplayInput::Button_Up:
     case ReplayInput::Pause:
-    case ReplayInput::Demo: return 1;
+    case ReplayInput::Demo:
+    case ReplayInput::Phantom: return 1;
     case ReplayInput::Sequence: return 2;
     default: return -1;
     }

@@ -27,6 +27,7 @@ struct ReplayInput {
         Pause = 'P',       // a: the pause button's new value
         Demo = 'E',        // a: the demo switched on (1) or off (0)
         Sequence = 'Q',    // a: sequence mode on; text: the figure numbers; b: the cursor
+        Phantom = 'F',     // a: the phantom setting (0..2) from here on
     };
     ReplayInput() = default;
     ReplayInput(char c, int32_t first = 0, int32_t second = 0, std::string items = {})

@@ -89,6 +89,7 @@ void frmMain::Stop_Watching()
     player_.reset();
     watching_ = watchPaused_ = false;
     game.objRecords.Release();
+    game.iFantomReplay = -1;
     game.bUseSequence = savedUseSequence_;
     game.objSeq = savedSeq_;
     // A blink the watched game left running ends as it would.

@@ -36,8 +36,9 @@ template <typename Step> void Skip_On_Error(Step step)
 
 void frmMain::Form_Load()
 {
-    // A new game ends any watching.
+    // A new game ends any watching. The settings are read before the game is recorded.
     Stop_Watching();
+    Init_Application();
     // An installed copy keeps its table in the per-user folder; a table shipped in (or left
     // by an older copy in) the program folder starts it.
     if (dataFolder_ == User_Data_Folder() && dataFolder_ != Program_Folder())

@@ -48,8 +48,8 @@ TEST(Replay_Golden, a_change_to_the_rules_of_play_fails_a_recorded_game)
     }
 }
 
-// Every kind of input, a clock whose second moves and a sequence switched on mid-game: the
-// written and read replay ends as the game did.
+// Every kind of input, a clock whose second moves, the phantom setting changed and a sequence
+// switched on mid-game: the written and read replay ends as the game did.
 TEST(GameRecorder, a_recorded_game_replays_to_the_end_it_had)
 {
     RecordedSession s(99);
@@ -58,6 +58,7 @@ TEST(GameRecorder, a_recorded_game_replays_to_the_end_it_had)
     for (int i = 0; i < 40; ++i) {
         s.In({ReplayInput::Demo_Tick}, 200);
         s.clock.second = (s.clock.second + 13) % 60;
+        s.game.iFantom = uint8_t(i % 3); // the phantom draws chance for its colour
         s.Tick();
     }
     s.In({ReplayInput::Demo, 0});
