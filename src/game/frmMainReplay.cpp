@@ -122,7 +122,7 @@ bool frmMain::Watch_Key(QKeyEvent* key)
     if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
         if (key->key() == Qt::Key_Escape)
             chkPause->setChecked(!chkPause->isChecked());
-        else if (key->key() == Qt::Key_F)
+        else if (key->key() == Qt::Key_F || key->key() == 0x0410) // the same key in the Russian layout
             watchFast_ = !watchFast_;
     }
     return true;

@@ -100,6 +100,7 @@ void frmMain::Finish_Game(int32_t score)
     Skip_On_Error([&] { frmHelp::Close_Tour(); });
     Skip_On_Error([&] { frmSeq::Close_Window(); });
     Skip_On_Error([&] { frmSettings::Close_Window(); });
+    const bool recorded = recorder.Recording();
     Replay replay = recorder.Finish();
     std::string player;
     bool named = false;
@@ -114,7 +115,8 @@ void frmMain::Finish_Game(int32_t score)
     // unwritable, unreadable or locked file is left intact; the game goes on regardless.
     bool stored = false;
     Skip_On_Error([&] { stored = game.objRecords.Write_Records(); });
-    Skip_On_Error([&] { Save_Replay(std::move(replay), player, named && stored); });
+    if (recorded)
+        Skip_On_Error([&] { Save_Replay(std::move(replay), player, named && stored); });
     Skip_On_Error([&] { game.Fill_Records_List(); });
     bool again = false;
     Skip_On_Error([&] { again = frmGameOver::Ask(this); });
