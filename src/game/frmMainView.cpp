@@ -1,7 +1,7 @@
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
