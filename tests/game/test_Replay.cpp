@@ -30,7 +30,7 @@ TEST(Replay_Golden, a_change_to_the_rules_of_play_fails_a_recorded_game)
         const char* file;
         const char* line; // a line the game must show
     } games[] = {
-        {"played.qvr", "*** Game Over ***"},           // the real program, played by hand
+        {"played.qvr", "...Quarvex figure"},           // the real program: keys, a pause, the demo
         {"quarvex.qvr", "...Quarvex figure"},          // chance brings a Quarvex figure
         {"sequence.qvr", "Welcome to the Level # 1"},  // eight rows of upright bars
         {"demo.qvr", "*** Game Over ***"},             // the demo plays alone
