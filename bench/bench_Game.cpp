@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "game/GameCore.h"
+#include "game/GameRecorder.h"
 
 // Speed of the rules of play without a window: whole games driven by random
 // presses, row removal, and one landing with its drawing.
@@ -133,6 +134,44 @@ void BM_HeadlessGame(benchmark::State& state)
     state.counters["landings"] = benchmark::Counter(double(landings), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_HeadlessGame)->Unit(benchmark::kMillisecond);
+
+// The same games with the game's own chance, every input applied directly (0) or through the
+// recorder (1), which keeps the replay of each game: the two rates differ by the cost of recording.
+void BM_RecordedGame(benchmark::State& state)
+{
+    const bool recorded = state.range(0) != 0;
+    TempRecords records;
+    NullView view;
+    HalfMinuteClock clock;
+    ReplayChance chance(clock);
+    GameCore game(view, chance, chance);
+    GameRecorder recorder(game, chance);
+    game.objRecords.Set_File(records.File());
+    uint64_t seed = 1;
+    chance.Seed_Source = [&seed] { return seed++; };
+    SeededRandom player(12345);
+    static const int keys[] = {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN, KEY_SPACE};
+    uint64_t now = 0;
+    auto input = [&](ReplayInput in) { recorded ? recorder.Input(std::move(in), now) : Apply_Input(game, in); };
+    int64_t ticks = 0;
+    for (auto _ : state) {
+        view.lost = false;
+        input({ReplayInput::Start, 0});
+        for (int64_t t = 0; !view.lost && t < 5'000'000; ++t, now += 16) {
+            if (t % 8 == 0) {
+                const int key = keys[player.Next() % 5];
+                input({ReplayInput::Key_Down, key});
+                input({ReplayInput::Key_Up, key});
+            }
+            input({ReplayInput::Ticks, 1});
+            ++ticks;
+        }
+        if (recorded)
+            benchmark::DoNotOptimize(recorder.Finish());
+    }
+    state.counters["ticks"] = benchmark::Counter(double(ticks), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RecordedGame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 using Board = decltype(GameState::arrBoard);
 

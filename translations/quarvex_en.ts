@@ -488,4 +488,34 @@
         <translation>Second sound</translation>
     </message>
 </context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Файл записи игры не читается.</source>
+        <translation>The replay file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Этот файл - не запись игры Quarvex.</source>
+        <translation>This file is not a Quarvex replay.</translation>
+    </message>
+    <message>
+        <source>Эта запись игры сделана более новой версией Quarvex.</source>
+        <translation>This replay was made by a newer version of Quarvex.</translation>
+    </message>
+    <message>
+        <source>Запись игры повреждена или не дописана.</source>
+        <translation>This replay is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>Игра закончилась не так, как записано: счет %1, линий %2, уровень %3.</source>
+        <translation>The game did not end as recorded: score %1, rows %2, level %3.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::frmQuarvexFathers</name>
+    <message>
+        <source>Смотреть игру</source>
+        <translation>Watch the game</translation>
+    </message>
+</context>
 </TS>

@@ -89,7 +89,8 @@ void GameCore::Draw_Future()
 
 void GameCore::Update_Phantom()
 {
-    if (iFantom == 0 || (iFantom == 1 && !arrQueue[1].IsQuarvex))
+    const int mode = iFantomReplay >= 0 ? iFantomReplay : iFantom;
+    if (mode == 0 || (mode == 1 && !arrQueue[1].IsQuarvex))
         return;
     for (int16_t py = btY; py <= btMaxY - 4; ++py) {
         bool lands = false;

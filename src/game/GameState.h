@@ -71,6 +71,8 @@ struct GameState : MainSettings {
     // Drawing (iFantom and bDrawSetka come with the settings).
     std::array<int16_t, 17> iGridX{};
     std::array<int16_t, 32> iGridY{};
+    // The phantom mode of a replayed game, which draws chance as it did; -1: the setting iFantom.
+    int16_t iFantomReplay = -1;
     uint8_t btPhantomX = 0;
     uint8_t btPhantomY = 0;
 

@@ -27,6 +27,9 @@ public:
     SystemRandom();
     float Rnd() override;
     void Randomize() override;
+    // The generator's whole state: the seed a Randomize gave, or where the draws stand.
+    unsigned long long State() const { return state_; }
+    void Set_State(unsigned long long state) { state_ = state; }
 
 private:
     unsigned long long state_;

@@ -113,7 +113,7 @@ Color frmMain::Role_Color(const QWidget* w, QPalette::ColorRole role)
 frmMain::frmMain(const QString& dataFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      game(*this, rnd, clock),
+      game(*this, chance, chance),
       dataFolder_(dataFolder.isEmpty() ? Data_Folder() : dataFolder),
       ownDataFolder_(dataFolder.isEmpty())
 {
@@ -129,6 +129,7 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
     Connect_Menu();
     game.Set_Canvases(picQuarvex, picNext, winFuture->picFuture);
     game.objRecords.Set_File((dataFolder_ + "/" + clsRecords::FILE_NAME).toStdString());
+    replays.Set_Folder((dataFolder_ + "/" + ReplayStore::FOLDER).toStdString());
     for (int l = 0; l < int(qv::Label::COUNT); ++l)
         Label_Changed(qv::Label(l));
     Buttons_Changed();
@@ -329,6 +330,12 @@ void frmMain::Build_Side_Windows()
     winStatistic = new frmStatistic(this);
     winFuture = new frmFuture(this);
     winRecords->OnUserClose = [this] { chkRec->setChecked(false); };
+    winRecords->Has_Replay = [this](int row) { return !Replay_Of(row).empty(); };
+    // After the list's own handling: the watched game refills the list.
+    winRecords->OnWatch = [this](int row) {
+        const QString file = QString::fromStdString(Replay_Of(row).string());
+        QTimer::singleShot(0, this, [this, file] { Watch_File(file); });
+    };
     winStatistic->OnUserClose = [this] { chkStat->setChecked(false); };
     winFuture->OnUserClose = [this] { chkFuture->setChecked(false); };
     for (frmSideWindow* w : {static_cast<frmSideWindow*>(winRecords), static_cast<frmSideWindow*>(winStatistic),

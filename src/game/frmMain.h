@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "game/GameCore.h"
+#include "game/GameRecorder.h"
 #include "game/Random.h"
 #include "game/TickPacer.h"
 #include "shell/QtUnits.h"
+#include "records/ReplayStore.h"
 #include "shell/SettingsFile.h"
 #include "sound/SoundEvents.h"
 #include "sound/clsDMCtrl.h"
@@ -24,6 +26,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QKeyEvent;
 
 namespace qv {
 
@@ -53,7 +56,13 @@ public:
 
     SystemRandom rnd;
     SystemClock clock;
+    // The game's own chance and clock, so that every game can be recorded and played back.
+    ReplayChance chance{clock};
     GameCore game;
+    // Every call into the game goes through it while a game is played (not while watching).
+    GameRecorder recorder{game, chance};
+    // The replays folder beside the records file.
+    ReplayStore replays;
 
     // The player's settings, held once in the game (the drawing and the fall tick read them there).
     bool& EnableSoundControl = game.EnableSoundControl; // event sounds on
@@ -94,7 +103,7 @@ public:
     QPushButton *chkPause = nullptr, *chkHelp = nullptr, *chkDemo = nullptr, *chkSet = nullptr, *chkExit = nullptr;
     QPushButton *chkAuto = nullptr, *chkFuture = nullptr, *chkRec = nullptr, *chkStat = nullptr, *chkMP3 = nullptr;
 
-    QTimer tmrDown, tmrDemo, tmrLevel, tmrMigCountLines, tmrMigMenuControls;
+    QTimer tmrDown, tmrDemo, tmrLevel, tmrMigCountLines, tmrMigMenuControls, tmrWatch;
 
     // Side windows; null once unloaded at shutdown.
     QPointer<frmQuarvexFathers> winRecords;
@@ -139,7 +148,25 @@ public:
     // The widgets that carry a help text in their "Tag", in the order the help tour shows them.
     std::vector<QWidget*> Help_Widgets() const;
 
+    // Watching a recorded game: the board, labels, lists and sounds follow the replay, the
+    // player's keys, buttons and the demo leave it alone, and no file is changed.
+    bool Watching() const { return watching_; }
+    // Reads a replay and watches it in place of the game in progress; false, with a message
+    // and nothing changed, when the file cannot be read as a replay.
+    bool Watch_File(const QString& file);
+    // Ends the watching; the caller then starts a new game or closes the window.
+    void Stop_Watching();
+    // The replay of line `row` of the records list; empty when it has none.
+    std::filesystem::path Replay_Of(int row) const;
+    // The player's figure sequence and its mode, which a watched game leaves alone.
+    clsSeq& Player_Sequence() { return watching_ ? savedSeq_ : game.objSeq; }
+    bool& Player_Sequence_Mode() { return watching_ ? savedUseSequence_ : game.bUseSequence; }
+    // The figure sequence or its mode was edited (the sequence editor closed).
+    void Sequence_Changed();
+    static constexpr int WATCH_FAST = 4;
+
     void tmrDown_Timer();
+    void tmrWatch_Timer();
     void tmrMigMenuControls_Timer();
     void Reset_Menu_Colors();
     void chkPause_Click(bool value);
@@ -230,6 +257,11 @@ private:
     void Keep_Reachable(PlacedWindow w);
     void Show_Pending();
     void Watch_Frame();
+    bool Input(ReplayInput in);
+    bool Watch_Key(QKeyEvent* key);
+    void Watch_Pause(bool paused);
+    void Watch_Ended();
+    void Save_Replay(Replay replay, const std::string& player, bool placed);
 
     std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};
@@ -250,6 +282,16 @@ private:
     bool initDone_ = false;
     bool regionBuilt_ = false;
     bool closing_ = false;
+    bool watching_ = false;
+    bool watchPaused_ = false;
+    bool watchFast_ = false;
+    double watchMs_ = 0;
+    qint64 watchLast_ = 0;
+    std::unique_ptr<ReplayPlayer> player_;
+    std::vector<std::filesystem::path> replayOf_;
+    // The player's figure sequence, put back when the watching ends.
+    bool savedUseSequence_ = false;
+    clsSeq savedSeq_;
 };
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "game/QtPicture.h"
 #include "game/frmMain.h"
@@ -41,10 +42,13 @@ void frmMain::Connect_Timers()
     tmrMigMenuControls.setInterval(100);
     clockDown_.start();
     connect(&tmrDown, &QTimer::timeout, this, &frmMain::tmrDown_Timer);
-    connect(&tmrDemo, &QTimer::timeout, this, [this] { game.tmrDemo_Timer(); });
-    connect(&tmrLevel, &QTimer::timeout, this, [this] { game.tmrLevel_Timer(); });
-    connect(&tmrMigCountLines, &QTimer::timeout, this, [this] { game.tmrMigCountLines_Timer(); });
+    connect(&tmrDemo, &QTimer::timeout, this, [this] { Input({ReplayInput::Demo_Tick}); });
+    connect(&tmrLevel, &QTimer::timeout, this, [this] { Input({ReplayInput::Level_Tick}); });
+    connect(&tmrMigCountLines, &QTimer::timeout, this, [this] { Input({ReplayInput::Lines_Tick}); });
     connect(&tmrMigMenuControls, &QTimer::timeout, this, &frmMain::tmrMigMenuControls_Timer);
+    tmrWatch.setTimerType(Qt::PreciseTimer);
+    tmrWatch.setInterval(15);
+    connect(&tmrWatch, &QTimer::timeout, this, &frmMain::tmrWatch_Timer);
 }
 
 void frmMain::tmrDown_Timer()
@@ -56,12 +60,15 @@ void frmMain::tmrDown_Timer()
     for (int i = 0; i < due; ++i) {
         if (generation != downGeneration_ || !game.tmrDownEnabled || game.bGameLost)
             return;
-        game.tmrDown_Timer();
+        Input({ReplayInput::Ticks, 1});
     }
 }
 
 void frmMain::Timer_Changed(Timer timer)
 {
+    // A watched game's timers are in its replay.
+    if (watching_)
+        return;
     switch (timer) {
     case Timer::Down:
         if (game.tmrDownEnabled == tmrDown.isActive())
@@ -142,12 +149,14 @@ void frmMain::Release_Sound()
 
 void frmMain::Statistic_Clear()
 {
+    recorder.Statistic_Clear();
     if (winStatistic)
         winStatistic->Clear();
 }
 
 void frmMain::Statistic_Add(const std::string& line)
 {
+    recorder.Statistic_Add(line);
     if (winStatistic)
         winStatistic->Add(line);
 }
@@ -160,6 +169,7 @@ void frmMain::Statistic_Select_Last()
 
 void frmMain::Records_List_Changed()
 {
+    replayOf_ = replays.Links(game.objRecords.colRecordNames, game.objRecords.colRecordScores);
     if (winRecords)
         winRecords->Set_Lines(game.lstTable);
 }
@@ -196,9 +206,20 @@ void frmMain::Game_Shown()
     Focus_Board();
 }
 
-void frmMain::Pause_Toggle() { chkPause->setChecked(!chkPause->isChecked()); }
+void frmMain::Pause_Toggle()
+{
+    // A watched game's own pauses are in its replay.
+    if (!watching_)
+        chkPause->setChecked(!chkPause->isChecked());
+}
 
-void frmMain::Game_Lost(int32_t score) { Finish_Game(score); }
+void frmMain::Game_Lost(int32_t score)
+{
+    if (!watching_)
+        return Finish_Game(score);
+    tmrWatch.stop();
+    QTimer::singleShot(0, this, &frmMain::Watch_Ended);
+}
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
@@ -228,14 +249,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 bool frmMain::Key_Event(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (watching_)
+        return Watch_Key(key);
     const int code = Key_Code(key->key());
     if (code == 0)
         return false;
     // Held keys repeat as presses only, as the game expects.
     if (event->type() == QEvent::KeyPress)
-        game.Form_KeyDown(code);
+        Input({ReplayInput::Key_Down, code});
     else if (!key->isAutoRepeat())
-        game.Form_KeyUp(code);
+        Input({ReplayInput::Key_Up, code});
     return true;
 }
 
@@ -244,19 +267,11 @@ bool frmMain::Button_Event(QObject* watched, QEvent* event)
     auto* button = qobject_cast<QPushButton*>(watched);
     if (!button || button->parentWidget() != fraControl || !button->isEnabled())
         return false;
-    const bool down = event->type() != QEvent::MouseButtonRelease;
-    if (button == cmdLeftRight[0] || button == cmdLeftRight[2]) {
-        if (down)
-            game.cmdLeftRight_MouseDown(button == cmdLeftRight[0] ? 0 : 2);
-        else
-            game.cmdLeftRight_MouseUp();
-    } else if (button == cmdRotate[0]) {
-        down ? game.cmdRotate_MouseDown() : game.cmdRotate_MouseUp();
-    } else if (button == cmdDown) {
-        down ? game.cmdDown_MouseDown() : game.cmdDown_MouseUp();
-    } else if (button == cmdSpace) {
-        down ? game.cmdSpace_MouseDown() : game.cmdSpace_MouseUp();
-    }
+    const auto which = std::find(buttonOf_.begin(), buttonOf_.end(), button);
+    if (watching_ || which == buttonOf_.end())
+        return true;
+    const auto down = event->type() != QEvent::MouseButtonRelease ? ReplayInput::Button_Down : ReplayInput::Button_Up;
+    Input({down, int32_t(which - buttonOf_.begin())});
     return true;
 }
 

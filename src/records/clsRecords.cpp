@@ -45,6 +45,11 @@ void clsRecords::Read_Records()
 {
     Clear_Records();
     unreadable_ = false;
+    if (held_) {
+        colRecordNames = held_->first;
+        colRecordScores = held_->second;
+        return;
+    }
     std::vector<std::string> lines;
     if (!Read_Text_Lines(file_, lines)) {
         const std::vector<std::string> defaults = {DEFAULT_NAME, "0"};
@@ -104,7 +109,7 @@ void clsRecords::Insert_At(long place, const Entry& entry)
 
 bool clsRecords::Write_Records()
 {
-    if (unreadable_)
+    if (unreadable_ || held_)
         return false;
     File_Lock lock(Lock_File(file_), lockWait_);
     if (!lock.Held())
@@ -133,6 +138,12 @@ bool clsRecords::Write_Records()
     return true;
 }
 
+void clsRecords::Hold(std::vector<std::string> names, std::vector<double> scores)
+{
+    scores.resize(names.size());
+    held_.emplace(std::move(names), std::move(scores));
+}
+
 void clsRecords::Clear_Records()
 {
     colRecordNames.clear();
@@ -157,6 +168,8 @@ std::vector<std::string> clsRecords::Fill_Records_List() const
 void clsRecords::Insert_Record(int32_t score, const std::function<bool(std::string&)>& Ask_Player_Name)
 {
     added_.reset();
+    if (held_)
+        return;
     if (!colRecordNames.empty())
         Read_Records();
     if (unreadable_)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The records table: up to 99 (name, score) entries, best first, kept in the
@@ -47,6 +48,11 @@ public:
     // unreadable, write-protected or locked beyond the wait, or the write fails.
     bool Write_Records();
     void Clear_Records();
+    // While held, the table is this one: Read_Records gives it without touching the file,
+    // and Write_Records and Insert_Record change nothing (a watched game).
+    void Hold(std::vector<std::string> names, std::vector<double> scores);
+    void Release() { held_.reset(); }
+    bool Held() const { return held_.has_value(); }
 
     // Lines of the records list: place, ".", a blank below place 10, the name
     // padded with blanks to 15 characters, the score in plain decimal. A longer
@@ -74,6 +80,7 @@ private:
     std::chrono::milliseconds lockWait_{3000};
     bool unreadable_ = false;
     std::optional<Entry> added_;
+    std::optional<std::pair<std::vector<std::string>, std::vector<double>>> held_;
 };
 
 } // namespace qv

@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryFile>
+#include <QTextStream>
+#include <QFileInfo>
+#include <QTimer>
 #include <QTime>
 #include <QTranslator>
 #include <QWindow>
@@ -16,6 +19,7 @@
 #include <iostream>
 #include <thread>
 
+#include "game/GameRecorder.h"
 #include "game/frmMain.h"
 #include "shell/Language.h"
 #include "shell/MainMod.h"
@@ -92,6 +96,42 @@ void Register_Fonts()
     const QString dialogFont = "MS Sans Serif";
     QFont::insertSubstitutions(dialogFont, {"Liberation Sans Narrow", "DejaVu Sans Condensed"});
     QApplication::setFont(QFont(dialogFont, 8));
+}
+
+QString Option_Value(const QStringList& arguments, const QString& name)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == name && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (arguments[i].startsWith(name + "="))
+            return arguments[i].mid(name.size() + 1);
+    }
+    return {};
+}
+
+int Check_Replay_Main(QCoreApplication& app)
+{
+    Install_Translation(Player_Language(app.arguments()), Shipped_Folder() + "/translations");
+    QTextStream out(stdout), err(stderr);
+    Replay replay;
+    const Replay_Error error =
+        Read_Replay(Option_Value(app.arguments(), "--check-replay").toStdString(), replay);
+    if (error != Replay_Error::None) {
+        err << QString::fromStdString(Replay_Message(error)) << Qt::endl;
+        return 1;
+    }
+    const ReplayCheck check = Check_Replay(replay);
+    out << "score " << check.result.score << "\nrows " << check.result.rows << "\nlevel " << check.result.level
+        << Qt::endl;
+    if (check.Same(replay))
+        return 0;
+    const ReplayResult& r = replay.result;
+    err << QCoreApplication::translate("Replay", "Игра закончилась не так, как записано: счет %1, линий %2, уровень %3.")
+               .arg(r.score)
+               .arg(r.rows)
+               .arg(r.level)
+        << Qt::endl;
+    return 1;
 }
 
 Language Player_Language(const QStringList& arguments)
@@ -177,6 +217,9 @@ int Main(QApplication& app)
         frmMain window;
         window.Create_Channels();
         window.show();
+        const QString replay = Option_Value(app.arguments(), "--replay");
+        if (!replay.isEmpty())
+            QTimer::singleShot(0, &window, [&window, replay] { window.Watch_File(QFileInfo(replay).absoluteFilePath()); });
         code = app.exec();
     }
     Stop_Sound_Device();

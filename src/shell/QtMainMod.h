@@ -6,6 +6,7 @@
 #include "shell/Language.h"
 
 class QApplication;
+class QCoreApplication;
 
 // Start-up and the shared procedures of the start-up module that need the
 // platform: events, computer name, folders and fonts. Used by main() and the windows.
@@ -31,6 +32,11 @@ QString User_Data_Folder();
 QString Data_Folder(const QString& program, const QString& user);
 // Font substitutions so that the Windows font names render with matching metrics.
 void Register_Fonts();
+// The value of option `name` ("--replay FILE" or "--replay=FILE"), "" without one.
+QString Option_Value(const QStringList& arguments, const QString& name);
+// `quarvex --check-replay FILE`: replays the file without windows and prints its final score,
+// rows and level; 0 when the game ends as recorded, 1 otherwise or when the file is no replay.
+int Check_Replay_Main(QCoreApplication& app);
 // The interface language for the desktop's preferred languages and the --lang option among
 // the arguments (the program's name first); a --lang value it cannot use is told on the error output.
 Language Player_Language(const QStringList& arguments);

@@ -275,6 +275,12 @@ bool Read_Text_Lines(const fs::path& file, std::vector<std::string>& lines, size
 
 bool Write_Text_Lines(const fs::path& file, const std::vector<std::string>& lines, std::chrono::milliseconds wait)
 {
+    return Write_Text_Lines_Via(file, Temp_Of(Resolve_Links(file)), lines, wait);
+}
+
+bool Write_Text_Lines_Via(const fs::path& file, const fs::path& temp, const std::vector<std::string>& lines,
+                          std::chrono::milliseconds wait)
+{
     std::string data;
     for (const std::string& line : lines) {
         data += line;
@@ -286,7 +292,6 @@ bool Write_Text_Lines(const fs::path& file, const std::vector<std::string>& line
     if (fs::exists(target, ec) && !g_access->May_Replace(target))
         return false;
     // Two copies writing the same file take turns on its one temporary.
-    const fs::path temp = Temp_Of(target);
     File_Lock lock(temp, wait);
     if (!lock.Held() || !Plain_File(lock.Fd()))
         return false;

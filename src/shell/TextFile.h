@@ -45,6 +45,10 @@ bool Read_Text_Lines(const std::filesystem::path& file, std::vector<std::string>
 // mode, or not writable by this user); the previous file is then left as it was.
 bool Write_Text_Lines(const std::filesystem::path& file, const std::vector<std::string>& lines,
                       std::chrono::milliseconds wait = std::chrono::seconds(3));
+// The same through the temporary `temp` in the file's folder, which files of many names may
+// share: a folder of such files then keeps at most that one temporary after a killed write.
+bool Write_Text_Lines_Via(const std::filesystem::path& file, const std::filesystem::path& temp,
+                          const std::vector<std::string>& lines, std::chrono::milliseconds wait);
 
 // True for the bytes that continue a UTF-8 character.
 inline bool Is_Utf8_Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }

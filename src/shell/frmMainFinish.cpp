@@ -1,5 +1,6 @@
 #include <QCloseEvent>
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QPushButton>
 #include <exception>
@@ -12,6 +13,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "shell/frmSplash.h"
 #include "settings/frmSettings.h"
 #include "sound/frmMP3.h"
 #include "tools/frmHelp.h"
@@ -34,11 +36,23 @@ template <typename Step> void Skip_On_Error(Step step)
 
 void frmMain::Form_Load()
 {
+    // A new game ends any watching. The settings are read before the game is recorded.
+    Stop_Watching();
+    Init_Application();
     // An installed copy keeps its table in the per-user folder; a table shipped in (or left
     // by an older copy in) the program folder starts it.
     if (dataFolder_ == User_Data_Folder() && dataFolder_ != Program_Folder())
         game.objRecords.Set_Seed_File((Program_Folder() + "/" + clsRecords::FILE_NAME).toStdString());
-    game.Form_Load(chkPause->isChecked());
+    Input({ReplayInput::Start, chkPause->isChecked() ? 1 : 0});
+    if (recorder.Recording()) {
+        Replay& replay = recorder.Current();
+        replay.program = QString("%1.%2.%3")
+                             .arg(frmSplash::VersionMajor)
+                             .arg(frmSplash::VersionMinor)
+                             .arg(frmSplash::VersionRevision)
+                             .toStdString();
+        replay.started = QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss").toStdString();
+    }
 }
 
 void frmMain::Application_Init() { Init_Application(); }
@@ -86,12 +100,23 @@ void frmMain::Finish_Game(int32_t score)
     Skip_On_Error([&] { frmHelp::Close_Tour(); });
     Skip_On_Error([&] { frmSeq::Close_Window(); });
     Skip_On_Error([&] { frmSettings::Close_Window(); });
+    const bool recorded = recorder.Recording();
+    Replay replay = recorder.Finish();
+    std::string player;
+    bool named = false;
     Skip_On_Error([&] {
-        game.objRecords.Insert_Record(score, [this](std::string& name) { return Ask_Player_Name(name); });
+        game.objRecords.Insert_Record(score, [&](std::string& name) {
+            named = Ask_Player_Name(name);
+            player = name;
+            return named;
+        });
     });
     // The write merges what another copy stored meanwhile, so the list is filled after it. An
     // unwritable, unreadable or locked file is left intact; the game goes on regardless.
-    Skip_On_Error([&] { (void)game.objRecords.Write_Records(); });
+    bool stored = false;
+    Skip_On_Error([&] { stored = game.objRecords.Write_Records(); });
+    if (recorded)
+        Skip_On_Error([&] { Save_Replay(std::move(replay), player, named && stored); });
     Skip_On_Error([&] { game.Fill_Records_List(); });
     bool again = false;
     Skip_On_Error([&] { again = frmGameOver::Ask(this); });
@@ -109,6 +134,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Form_QueryUnload: the settings file first, while the side windows are still loaded. A
     // file that cannot be written keeps its previous content. The close is never refused.
+    Stop_Watching();
     (void)Save_Settings();
     closing_ = true;
     for (QTimer* t : {&tmrDown, &tmrDemo, &tmrLevel, &tmrMigCountLines, &tmrMigMenuControls})

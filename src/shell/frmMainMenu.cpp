@@ -45,7 +45,9 @@ void frmMain::Connect_Menu()
 
 void frmMain::chkPause_Click(bool value)
 {
-    const bool minimise = game.Pause_Changed(value);
+    if (watching_)
+        return Watch_Pause(value);
+    const bool minimise = Input({ReplayInput::Pause, value ? 1 : 0});
     if (value) {
         fraControl->hide();
         // The side windows leave first: a window manager that takes a window's transients
@@ -72,7 +74,11 @@ void frmMain::chkHelp_Click(bool value)
 
 void frmMain::chkDemo_Click(bool value)
 {
-    game.Demo_Enable(value);
+    // The demo never moves a watched figure.
+    if (watching_ && value)
+        chkDemo->setChecked(false);
+    else if (!watching_)
+        Input({ReplayInput::Demo, value ? 1 : 0});
     Focus_Board();
 }
 

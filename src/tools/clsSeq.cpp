@@ -37,4 +37,22 @@ uint8_t clsSeq::GetValueItem(uint8_t btWhat) const
     return (btWhat >= 1 && btWhat <= btCount) ? btItems[btWhat] : 0;
 }
 
+std::string clsSeq::Items() const
+{
+    std::string items;
+    for (int i = 1; i <= btCount; ++i)
+        items += char('0' + btItems[i]);
+    return items;
+}
+
+void clsSeq::Restore(const std::string& items, uint8_t cursor)
+{
+    btItems = {};
+    btCount = 0;
+    for (char c : items)
+        if (c >= '0' && c <= '6' && btCount < MAX_ITEMS)
+            btItems[++btCount] = uint8_t(c - '0');
+    btCursor = cursor;
+}
+
 } // namespace qv

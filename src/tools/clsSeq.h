@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The player's figure sequence: up to ten classic figure numbers that the figure
 // chooser takes in turn, over and over, while sequence mode is on. Owned by the
@@ -21,6 +22,11 @@ public:
     bool KillItem(uint8_t KillingIndex);
     // Item at 1-based position btWhat (1..GetCount()); 0 outside that range.
     uint8_t GetValueItem(uint8_t btWhat) const;
+    // The items as digits ("0152") and the cursor, as a replay stores them.
+    std::string Items() const;
+    uint8_t Cursor() const { return btCursor; }
+    // Replaces the list by the digits 0..6 of `items` (at most MAX_ITEMS) and the cursor.
+    void Restore(const std::string& items, uint8_t cursor);
 
 private:
     std::array<uint8_t, 11> btItems{};

@@ -99,10 +99,11 @@ void frmSeq::Build_Frames()
 
 void frmSeq::Show_Modal(frmMain& m)
 {
-    frmSeq editor(m.game.objSeq, m.game.bUseSequence, &m);
+    frmSeq editor(m.Player_Sequence(), m.Player_Sequence_Mode(), &m);
     current_ = &editor;
     editor.exec();
     current_ = nullptr;
+    m.Sequence_Changed();
     m.game.Draw_Future();
 }
 
