@@ -13,7 +13,7 @@
 #include <sys/resource.h>
 
 #include "game/frmMain.h"
-#include "sound/MpvMP3Play.h"
+#include "sound/AlMP3Play.h"
 #include "sound/frmMP3.h"
 
 // The music player's costs: time from a choice to the first sound, and the memory

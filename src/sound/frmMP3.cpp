@@ -135,6 +135,8 @@ void frmMP3::tmrIsPlaying_Timer()
         lblTime->setText("");
         tmrIsPlaying.stop();
     }
+    if (!MP3Play1.IsPlaying() && MP3Play1.LastError() == MP3_NO_DECODER)
+        lblTime->setText(tr("Нет декодера WMA"));
 }
 
 void frmMP3::Form_QueryUnload_User()
