@@ -7,6 +7,8 @@
 #include <deque>
 #include <vector>
 
+#include "sound/SoundMath.h"
+
 namespace qv {
 
 namespace {
@@ -144,6 +146,7 @@ std::unique_ptr<IMusicOutput> Open_Al_Stream(std::weak_ptr<int> device)
     alSourcei(source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
     alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
     alSourcef(source, AL_ROLLOFF_FACTOR, 0.0f);
+    alSourcef(source, AL_GAIN, float(Volume_Gain(kMusicVolume)));
     return std::make_unique<AlStream>(source, std::move(device));
 }
 
