@@ -23,7 +23,17 @@ cpu_percent_over() {
   local before after hz; hz=$(getconf CLK_TCK); before=$(cpu_ticks); sleep "$1"; after=$(cpu_ticks)
   awk -v d=$((after - before)) -v hz="$hz" -v s="$1" 'BEGIN {printf "%.2f", 100 * d / hz / s}'
 }
-report() { echo "$1: cpu $(cpu_percent_over "$seconds") % of a core, resident $(resident), $(threads) threads, libav mappings $(libav)"; }
+# The music thread's own share of a core over the same seconds, when it runs.
+music_ticks() {
+  local t; for t in /proc/"$qpid"/task/*; do
+    [ "$(cat "$t/comm")" = quarvex-music ] && awk '{print $14 + $15}' "$t/stat" && return
+  done; echo 0
+}
+report() {
+  local m0 m1; m0=$(music_ticks)
+  local cpu; cpu=$(cpu_percent_over "$seconds"); m1=$(music_ticks)
+  echo "$1: cpu $cpu % of a core (music thread $(awk -v d=$((m1 - m0)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" 'BEGIN {printf "%.2f", 100 * d / hz / s}') %), resident $(resident), $(threads) threads, libav mappings $(libav)"
+}
 
 report "game, no track"
 player=$(find_window '\*\.mp3 & \*\.wma Player') || fail "player window not shown"
