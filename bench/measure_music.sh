@@ -3,15 +3,21 @@
 # with no track, then, in the player that a fresh settings file shows, a 3-minute 192 kb/s
 # MP3 (synthesised by music_output) picked through "Select" and 20 s of play. Reports
 # resident memory (all, anonymous), threads, the share of a core used, and whether any
-# libav* library is mapped.
-# Usage: bash bench/measure_music.sh build/bin/quarvex [SECONDS (default 20)]
+# libav* library is mapped. With --wma the track is the same music as WMA (needs the ffmpeg command).
+# Usage: bash bench/measure_music.sh build/bin/quarvex [--wma] [SECONDS (default 20)]
 set -euo pipefail
 source "$(dirname "$0")/../tests/gui/gui_lib.sh"
-exe=$(realpath "$1")
-seconds="${2:-20}"
+exe=$(realpath "$1"); shift
+wma=no
+[ "${1:-}" = --wma ] && { wma=yes; shift; }
+seconds="${1:-20}"
 export ALSOFT_DRIVERS=null
 gui_start "$exe"
 "$(dirname "$exe")/music_output" track "$bin/Мелодия с пробелами.mp3"
+if [ "$wma" = yes ]; then
+  ffmpeg -loglevel error -i "$bin/Мелодия с пробелами.mp3" -c:a wmav2 -b:a 192k "$bin/Мелодия с пробелами.wma"
+  rm "$bin/Мелодия с пробелами.mp3"
+fi
 gui_main
 wait_for 20 has_figure || fail "no falling figure on the board"
 
