@@ -104,6 +104,7 @@ bool MusicTrack::Pump()
         output_->Clear();
         queuedFrames_.clear();
         base_ = frame;
+        atEnd_ = false;
         lock.unlock();
         const bool moved = decoder_->Seek(frame);
         lock.lock();
