@@ -126,7 +126,7 @@
         <translation>Choose a file to play</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+106"/>
         <source>Нет декодера WMA</source>
         <translation>No WMA decoder</translation>
     </message>
