@@ -22,7 +22,7 @@ if [ "$track" = yes ]; then
   click_twips "$player" $((2100 + 420)) $((375 + 120))                  # Select
   dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
   click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
-  wait_for 10 music_loaded || fail "no track started"
+  wait_for 10 music_started || fail "no track started"
 fi
 
 sleep "$seconds"

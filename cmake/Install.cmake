@@ -65,5 +65,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sound libraries are named even while the linker may drop them; Qt's window-system
 # plugin and the fonts the windows ask for are never found by the library scan.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libopenal1, libsndfile1, libmpv2, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+    "libopenal1, libsndfile1, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+# The WMA decoder is loaded only when a WMA track is played; without it the rest plays.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libavformat59, libavcodec59")
 include(CPack)

@@ -7,7 +7,7 @@ PACKAGES=(
   g++ cmake make
   pkg-config
   qt6-base-dev qt6-base-dev-tools
-  libopenal-dev libsndfile1-dev libmpv-dev
+  libopenal-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xdotool imagemagick x11-utils openbox
@@ -16,6 +16,8 @@ PACKAGES=(
 # A nested GNOME Wayland session for the real-program tests, and Qt's Wayland platform that
 # such a session offers.
 PACKAGES+=(mutter xwayland dbus qt6-wayland)
+# Headers of the WMA decoder that the music player loads on demand.
+PACKAGES+=(libavformat-dev libavcodec-dev libavutil-dev)
 # Qt's translation tools: lrelease compiles the English translation at build time.
 PACKAGES+=(qt6-l10n-tools)
 

@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     if (!platform.empty())
         qputenv("QT_QPA_PLATFORM", platform.c_str());
     QApplication app(argc, argv);
-    // The music player needs the C number format; Qt has set the locale by now.
+    // Libraries that read numbers from text (OpenAL's settings file) expect the C number format;
+    // Qt has set the locale from the environment by now.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setStyle("Fusion");
     // The desktop entry and the icon an installed copy puts in the icon theme.

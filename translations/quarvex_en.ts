@@ -125,6 +125,11 @@
         <source>Выбрать файл для воспроизведения</source>
         <translation>Choose a file to play</translation>
     </message>
+    <message>
+        <location line="+106"/>
+        <source>Нет декодера WMA</source>
+        <translation>No WMA decoder</translation>
+    </message>
 </context>
 <context>
     <name>qv::frmMain</name>

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "sound/AlStream.h"
 #include "sound/AlWave.h"
 #include "sound/DirectSound.h"
 #include "sound/SoundMath.h"
@@ -262,6 +263,8 @@ std::unique_ptr<ISoundBuffer> AlDevice::Create_Buffer(const std::string& path)
         return nullptr;
     return buffer;
 }
+
+std::unique_ptr<IMusicOutput> AlDevice::Create_Stream() { return Open_Al_Stream(alive_); }
 
 void AlDevice::Render(float* out, int frames)
 {

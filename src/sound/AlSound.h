@@ -23,6 +23,7 @@ public:
     ~AlDevice() override;
 
     std::unique_ptr<ISoundBuffer> Create_Buffer(const std::string& path) override;
+    std::unique_ptr<IMusicOutput> Create_Stream() override;
     // Loopback devices only: mixes `frames` stereo frames into `out`.
     void Render(float* out, int frames);
     // Mixing updates per second the device runs at.

@@ -12,10 +12,8 @@ inline const std::string MP3_SUCCESS = "Success";
 inline const std::string MP3_NO_FILE = "Error with input file";
 // The back end's refusal while another track holds the device.
 inline const std::string MP3_BUSY = "The music device is already in use by another track";
-// The back end's refusal when it could not be started at all.
-inline const std::string MP3_NO_DEVICE = "The music device could not be started";
-// mmPlay's result when the back end's library cannot be loaded.
-inline const std::string MP3_NO_LIBRARY = "Music library not available";
+// Why a track that only the on-demand decoder reads (WMA) does not play where it is not installed.
+inline const std::string MP3_NO_DECODER = "No WMA decoder: libavformat and libavcodec are not installed";
 
 // Playing time of `ms` milliseconds: whole seconds rounded half to even, "0:SS" under a
 // minute, "MM:SS" (at least two minute digits) from a minute on. Negative reads as 0.

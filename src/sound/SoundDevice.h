@@ -3,8 +3,10 @@
 #include <memory>
 #include <string>
 
+#include "sound/MusicStream.h"
+
 // The playback layer under the sound channels and the background sound: one
-// device for the program that builds buffers from wave files. Every call
+// device for the program that builds buffers from wave files and streams the music. Every call
 // answers whether it succeeded; a failure never throws.
 namespace qv {
 
@@ -32,6 +34,8 @@ public:
     virtual ~ISoundDevice() = default;
     // A buffer holding the whole sound of the file at `path`; null when it cannot be read.
     virtual std::unique_ptr<ISoundBuffer> Create_Buffer(const std::string& path) = 0;
+    // A streaming output for the music, mixed with the sounds; null when the device has none.
+    virtual std::unique_ptr<IMusicOutput> Create_Stream() { return nullptr; }
 };
 
 // The program's sound device; null while no output device is open, and then every buffer fails.

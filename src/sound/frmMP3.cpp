@@ -135,6 +135,9 @@ void frmMP3::tmrIsPlaying_Timer()
         lblTime->setText("");
         tmrIsPlaying.stop();
     }
+    // The name label is the one wide enough for the reason.
+    if (!MP3Play1.IsPlaying() && MP3Play1.LastError() == MP3_NO_DECODER)
+        lblName->setText(tr("Нет декодера WMA"));
 }
 
 void frmMP3::Form_QueryUnload_User()

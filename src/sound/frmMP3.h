@@ -3,7 +3,7 @@
 #include <string>
 
 #include "records/frmSideWindow.h"
-#include "sound/MpvMP3Play.h"
+#include "sound/AlMP3Play.h"
 
 class QLabel;
 

@@ -184,8 +184,10 @@ board_shot() {
 }
 # has_figure: a falling figure (cyan outlines) is on the board.
 has_figure() { board_shot "$work/board.png"; [ "$(count_colour "$work/board.png" '#00FFFF')" -gt 0 ]; }
-# music_loaded: the music library is in the program's memory (it is loaded with the first track).
-music_loaded() { grep -q 'libmpv\.so' "/proc/$qpid/maps"; }
+# music_started: the music player's thread runs (it starts with the first track).
+music_started() { grep -qx 'quarvex-music' /proc/"$qpid"/task/*/comm 2>/dev/null; }
+# wma_decoder_loaded: the decoder loaded with the first WMA track is in the program's memory.
+wma_decoder_loaded() { grep -Eq '/libav(format|codec|util)\.so' "/proc/$qpid/maps"; }
 # count_colour PNG COLOUR: the number of pixels of exactly that colour.
 count_colour() {
   convert "$1" -alpha off \( +clone -fill "$2" -colorize 100 \) -compose difference -composite \

@@ -41,8 +41,14 @@ version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml" ||
   fail "metadata has no release $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 qt6-qpa-plugins libopenal1 libsndfile1 libmpv2 fonts-liberation fonts-dejavu-core; do
+for p in libqt6widgets6 qt6-qpa-plugins libopenal1 libsndfile1 fonts-liberation fonts-dejavu-core; do
   grep -q "\b$p\b" <<<"$depends" || fail "package does not depend on $p: $depends"
+done
+# The WMA decoder, loaded on demand, is recommended, not required.
+grep -q 'libav' <<<"$depends" && fail "package requires the on-demand WMA decoder: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in libavformat59 libavcodec59; do
+  grep -q "\b$p\b" <<<"$recommends" || fail "package does not recommend $p: $recommends"
 done
 
 # The program runs as "nobody" when this shell is root and the account can be taken.

@@ -2,7 +2,7 @@
 # Starts the real program under Xvfb, sees the player that a fresh settings file
 # shows, picks a track
 # with a Cyrillic name and blanks through "Select" with a single click in the
-# file-open dialog, sees the music back end start, then a file that is not
+# file-open dialog, sees the music player start, then a file that is not
 # music (the program runs on), and hides the player again with "MP3".
 set -euo pipefail
 source "$(dirname "$0")/gui_lib.sh"
@@ -22,7 +22,7 @@ dialog=$(find_window "Открыть") || fail "file-open dialog not shown"
 click_twips "$dialog" $((2880 + 600)) $((120 + 120))                   # the first file
 dialog_gone() { ! xdotool search --onlyvisible --name "^Открыть\$" >/dev/null 2>&1; }
 wait_for 10 dialog_gone || fail "a single click did not choose the file"
-wait_for 10 music_loaded || fail "the music back end did not start for the chosen track"
+wait_for 10 music_started || fail "the music player did not start for the chosen track"
 # The name label no longer reads "Empty".
 name_shown() {
   name_label "$work/named.png"

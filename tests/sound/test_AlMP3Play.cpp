@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 #include "sound/MP3Text.h"
-#include "sound/MpvMP3Play.h"
+#include "sound/AlAvDecoder.h"
+#include "sound/AlMP3Play.h"
 #include "support/MusicWait.h"
 
 using qv::MP3Play;
@@ -14,10 +15,9 @@ using qv::test::Wait_Until;
 
 namespace {
 
-// A control on the silent output with small buffers, so that the end of a file shows on time.
+// A control without a sound device: the clock plays the tracks silently in real time.
 class MP3PlayTest : public ::testing::Test {
 protected:
-    void SetUp() override { MP3Play::Use_Audio_Output("null"); }
     std::string Play(MP3Play& c, const QString& file)
     {
         c.FileName = file.toStdString();
@@ -125,16 +125,19 @@ TEST_F(MP3PlayTest, name_holding_a_nul_empties_the_name_and_returns_nothing)
     EXPECT_FALSE(control.IsPlaying());
 }
 
-TEST_F(MP3PlayTest, missing_music_library_refuses_with_its_own_text_and_is_looked_for_again)
+TEST_F(MP3PlayTest, missing_wma_decoder_refuses_only_wma_with_its_own_text)
 {
-    MP3Play::Use_Library("libquarvex-absent-music.so.0");
-    EXPECT_EQ(Play(control, Music_Fixture("tone.mp3")), "Music library not available");
-    EXPECT_FALSE(control.IsPlaying());
-    EXPECT_EQ(control.Position(), "0:00");
-    EXPECT_EQ(control.SeekTo(0), "");
-    EXPECT_EQ(control.mmStop(), "");
-    // Once the library is there, the same control plays.
-    MP3Play::Use_Library("libmpv.so.2");
-    EXPECT_EQ(Play(control, Music_Fixture("tone.mp3")), "Success");
-    EXPECT_TRUE(control.IsPlaying());
+    qv::Use_Av_Library("libquarvex-absent-decoder.so.0");
+    ASSERT_EQ(Play(control, Music_Fixture("tone.wma")), "Success");
+    EXPECT_TRUE(Ends(control));
+    EXPECT_EQ(control.LastError(), qv::MP3_NO_DECODER);
+    control.mmStop();
+    EXPECT_EQ(Play(control, Music_Fixture("tone.mp2")), "Success");
+    EXPECT_TRUE(Wait_Until([&] { return control.Position() == "0:01"; }));
+    qv::Use_Av_Library("");
+    control.mmStop();
+    // Installed later, it is looked for again.
+    EXPECT_EQ(Play(control, Music_Fixture("tone.wma")), "Success");
+    EXPECT_TRUE(Wait_Until([&] { return control.Position() == "0:01"; }));
+    EXPECT_EQ(control.LastError(), "");
 }
