@@ -65,5 +65,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sound libraries are named even while the linker may drop them; Qt's window-system
 # plugin and the fonts the windows ask for are never found by the library scan.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libopenal1, libsndfile1, libmpv2, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+    "libopenal1, libsndfile1, libmpv2, libsdl2-2.0-0, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
 include(CPack)

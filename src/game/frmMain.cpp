@@ -133,11 +133,13 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
         Label_Changed(qv::Label(l));
     Buttons_Changed();
     qApp->installEventFilter(this);
+    Watch_Focus();
 }
 
 frmMain::~frmMain()
 {
     qApp->removeEventFilter(this);
+    disconnect(qGuiApp, nullptr, this, nullptr);
     game.Set_Canvases(nullptr, nullptr, nullptr);
 }
 

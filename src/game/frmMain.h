@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/GameCore.h"
+#include "game/LeavePause.h"
 #include "game/Random.h"
 #include "game/TickPacer.h"
 #include "shell/QtUnits.h"
@@ -154,6 +155,13 @@ public:
     void chkAuto_Click(bool value);
     void chkAuto_MouseUp();
 
+    // A pad's press or release of a game key (GameCore's Key codes), handled as the keyboard's.
+    void Pad_Key(int keyCode, bool down);
+    // The pad's Start: the pause button pressed or released.
+    void Pad_Start();
+    // The player turned away or came back: a game played by hand pauses, as by "Pause".
+    void Player_Left(Leave_Event event);
+
     void Label_Changed(qv::Label label) override;
     void Buttons_Changed() override;
     void Timer_Changed(Timer timer) override;
@@ -230,6 +238,9 @@ private:
     void Keep_Reachable(PlacedWindow w);
     void Show_Pending();
     void Watch_Frame();
+    void Watch_Focus();
+    // Whether a replay is shown in place of the player's own game; none can be yet.
+    bool Replay_In_View() const { return false; }
 
     std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};

@@ -18,6 +18,7 @@
 #include "game/frmMain.h"
 #include "shell/Language.h"
 #include "shell/MainMod.h"
+#include "shell/QtGamepad.h"
 #include "shell/frmSplash.h"
 #include "sound/AlSound.h"
 
@@ -159,6 +160,8 @@ int Main(QApplication& app)
     }
     splash->repaint();
     QGuiApplication::sync();
+    // The pads start while the splash waits for the clock anyway, so the game starts no later.
+    QtGamepad pads;
     // The splash ends on a change of the clock's second. No input is taken meanwhile; a window
     // system that mapped the splash only after the wait above gets its paint once it is exposed.
     bool painted = splash->windowHandle() && splash->windowHandle()->isExposed();
@@ -182,6 +185,7 @@ int Main(QApplication& app)
         frmMain window;
         window.Create_Channels();
         window.show();
+        pads.Attach(window);
         code = app.exec();
     }
     Stop_Sound_Device();

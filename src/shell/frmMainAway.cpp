@@ -1,0 +1,43 @@
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "game/frmMain.h"
+
+namespace qv {
+
+void frmMain::Watch_Focus()
+{
+    // The platform reports the application inactive once no window of it has the focus; on
+    // X11 Qt waits a moment for a focus-in first, so a focus passing between the game's own
+    // windows (a dialog opening, a side window handing it back) never reads as leaving.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        Player_Left(state == Qt::ApplicationActive ? Leave_Event::Came_Back : Leave_Event::Left_Game);
+    });
+}
+
+void frmMain::Player_Left(Leave_Event event)
+{
+    if (closing_)
+        return;
+    Play_State state;
+    state.bPlaying = loaded_ && !game.bGameLost;
+    state.bDemo = game.tmrDemoEnabled;
+    state.bPaused = chkPause->isChecked();
+    state.bWatching = Replay_In_View();
+    if (Pauses_On(event, state))
+        chkPause->setChecked(true);
+}
+
+void frmMain::Pad_Key(int keyCode, bool down)
+{
+    if (closing_)
+        return;
+    if (down)
+        game.Form_KeyDown(keyCode);
+    else
+        game.Form_KeyUp(keyCode);
+}
+
+void frmMain::Pad_Start() { Pause_Toggle(); }
+
+} // namespace qv
