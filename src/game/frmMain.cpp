@@ -13,6 +13,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtButton.h"
+#include "shell/QtFocusLeave.h"
 #include "shell/QtMainMod.h"
 #include "shell/QtUnits.h"
 
@@ -139,6 +140,7 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
 frmMain::~frmMain()
 {
     qApp->removeEventFilter(this);
+    focusLeave_.reset();
     disconnect(qGuiApp, nullptr, this, nullptr);
     game.Set_Canvases(nullptr, nullptr, nullptr);
 }

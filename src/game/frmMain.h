@@ -34,6 +34,7 @@ class frmStatistic;
 class frmFuture;
 class frmMP3;
 class frmOpen;
+class QtFocusLeave;
 
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
@@ -254,6 +255,7 @@ private:
     std::array<bool, 5> showPending_{};
     // Side windows hidden while the main window is minimised, shown again at its restore.
     std::vector<QPointer<QWidget>> parked_;
+    std::unique_ptr<QtFocusLeave> focusLeave_;
     QElapsedTimer clockDown_;
     TickPacer pacer_;
     unsigned downGeneration_ = 0;
