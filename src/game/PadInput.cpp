@@ -1,6 +1,9 @@
 #include "game/PadInput.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
 #include <utility>
 
 #include "game/GameCore.h"
@@ -96,6 +99,26 @@ void PadInput::Repeat(int64_t nowMs)
         nextRepeat_ += intervalMs_;
         key_(repeatKey_, true);
     }
+}
+
+bool Lists_A_Pad(const std::string& devices, int wordBits)
+{
+    std::istringstream in(devices);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("B: KEY=", 0) != 0)
+            continue;
+        // The highest word comes first.
+        std::vector<std::string> words;
+        std::istringstream bitmap(line.substr(7));
+        for (std::string word; bitmap >> word;)
+            words.insert(words.begin(), word);
+        for (int code = 0x120; code <= 0x13f; ++code) {
+            const size_t w = size_t(code / wordBits);
+            if (w < words.size() && (std::strtoull(words[w].c_str(), nullptr, 16) >> (code % wordBits) & 1))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 // Turns a game pad's presses into the game's keys, so that every pad action runs the key
 // handlers (sounds, colours, clicks as for the keys). A held left or right repeats like a
@@ -38,5 +39,10 @@ private:
     int repeatKey_ = 0;
     int64_t nextRepeat_ = 0;
 };
+
+// Whether the system's list of input devices (Linux's /proc/bus/input/devices, key bitmaps in
+// words of wordBits bits) holds a joystick or game pad: a device with any of the joystick or
+// game-pad buttons (codes 0x120..0x13f).
+bool Lists_A_Pad(const std::string& devices, int wordBits);
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #include "shell/QtGamepad.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QStyleHints>
@@ -44,6 +45,20 @@ constexpr int POLL_MS = 8;
 // After the system's input devices change, SDL is read this long for the pad to show up.
 constexpr int SETTLE_MS = 3000;
 
+// Whether a joystick or pad may be plugged in: SDL (over a megabyte of library pages) starts
+// only then, or once the input devices change.
+bool Pad_May_Be_Plugged()
+{
+#ifdef Q_OS_LINUX
+    QFile list("/proc/bus/input/devices");
+    if (!list.open(QIODevice::ReadOnly))
+        return true;
+    return Lists_A_Pad(list.readAll().toStdString(), int(sizeof(long) * 8));
+#else
+    return true;
+#endif
+}
+
 } // namespace
 
 QtGamepad::QtGamepad()
@@ -51,6 +66,34 @@ QtGamepad::QtGamepad()
              [this] { if (window_) window_->Pad_Start(); })
 {
     clock_.start();
+    poll_.setInterval(POLL_MS);
+    connect(&poll_, &QTimer::timeout, this, [this] { Poll(Clock_Ms()); });
+    Watch_Devices();
+    if (Pad_May_Be_Plugged())
+        Start();
+}
+
+QtGamepad::~QtGamepad()
+{
+#ifdef Q_OS_LINUX
+    if (inotify_ >= 0)
+        ::close(inotify_);
+#endif
+    if (!started_)
+        return;
+    SDL_DelEventWatch(&QtGamepad::Event_Watch, this);
+    for (const auto& pad : pads_)
+        SDL_GameControllerClose(pad.second);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    // The hints and SDL's other state go too once nothing of SDL is in use any more.
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
+}
+
+void QtGamepad::Start()
+{
+    if (started_)
+        return;
     // Only the game-controller subsystem (with the joystick and event parts it needs): no
     // video, no audio, and the program's own signal handling stays as it is. The face
     // buttons count by their place (south, east, west), whatever their labels say.
@@ -58,26 +101,8 @@ QtGamepad::QtGamepad()
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-    if (!started_)
-        return;
-    SDL_AddEventWatch(&QtGamepad::Event_Watch, this);
-    poll_.setInterval(POLL_MS);
-    connect(&poll_, &QTimer::timeout, this, [this] { Poll(Clock_Ms()); });
-    Watch_Devices();
-}
-
-QtGamepad::~QtGamepad()
-{
-    if (!started_)
-        return;
-    SDL_DelEventWatch(&QtGamepad::Event_Watch, this);
-    for (const auto& pad : pads_)
-        SDL_GameControllerClose(pad.second);
-#ifdef Q_OS_LINUX
-    if (inotify_ >= 0)
-        ::close(inotify_);
-#endif
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (started_)
+        SDL_AddEventWatch(&QtGamepad::Event_Watch, this);
 }
 
 void QtGamepad::Attach(frmMain& window)
@@ -115,6 +140,7 @@ void QtGamepad::Watch_Devices()
         char events[4096];
         while (::read(inotify_, events, sizeof events) > 0) {
         }
+        Start();
         settleUntil_ = Clock_Ms() + SETTLE_MS;
         if (!poll_.isActive())
             poll_.start();

@@ -18,15 +18,18 @@ class frmMain;
 
 // The game pads: SDL2's game controllers (events only, no video or audio). Pads present at
 // start and pads plugged in later are picked up, pads pulled out are let go; their presses
-// reach the main window as its keys through PadInput. Costs nothing without a pad: SDL is
-// read only while a pad is open, or for a few seconds after the system's input devices
-// change. Made once by Main; tests make one per window.
+// reach the main window as its keys through PadInput. Costs next to nothing without a pad:
+// SDL starts only once the system lists a joystick or pad, or its input devices change, and
+// is read only while a pad is open or for a few seconds after such a change. Made once by
+// Main; tests make one per window.
 class QtGamepad : public QObject {
     Q_OBJECT
 public:
-    // Starts SDL's game-controller subsystem; without it (no library support) pads are ignored.
+    // Watches the input devices, and starts SDL when a pad may be plugged in already.
     QtGamepad();
     ~QtGamepad() override;
+    // Starts SDL's game-controller subsystem now (once); when it cannot start, pads are ignored.
+    void Start();
     // Sends the pads' presses to `window` and picks up the pads already plugged in.
     void Attach(frmMain& window);
     // Reads SDL at nowMs (milliseconds of Clock_Ms): plugged and pulled pads, presses, and

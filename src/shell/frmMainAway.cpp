@@ -41,6 +41,10 @@ void frmMain::Pad_Key(int keyCode, bool down)
         game.Form_KeyUp(keyCode);
 }
 
-void frmMain::Pad_Start() { Pause_Toggle(); }
+void frmMain::Pad_Start()
+{
+    if (!closing_)
+        Pause_Toggle();
+}
 
 } // namespace qv

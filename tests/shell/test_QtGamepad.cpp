@@ -32,6 +32,7 @@ struct QtGamepadTest : ::testing::Test {
         frm = std::make_unique<frmMain>(dir.path());
         frm->show();
         pads = std::make_unique<QtGamepad>();
+        pads->Start();
         pads->Attach(*frm);
         device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
                                            SDL_CONTROLLER_BUTTON_MAX, 0);
