@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QSocketNotifier>
 #include <QStyleHints>
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 
 #include "game/LeavePause.h"
 #include "game/frmMain.h"
@@ -22,6 +24,24 @@
 #endif
 
 namespace qv {
+
+// The SDL functions the pads use, looked up when the pads first start. Linking SDL would map
+// it and about twenty libraries of its own (sound servers, Wayland, DRM) into every run, pad
+// or not. Once loaded it stays loaded.
+struct SdlLibrary {
+    decltype(&SDL_SetHint) SetHint;
+    decltype(&SDL_InitSubSystem) InitSubSystem;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&SDL_WasInit) WasInit;
+    decltype(&SDL_Quit) Quit;
+    decltype(&SDL_AddEventWatch) AddEventWatch;
+    decltype(&SDL_DelEventWatch) DelEventWatch;
+    decltype(&SDL_PollEvent) PollEvent;
+    decltype(&SDL_GameControllerOpen) GameControllerOpen;
+    decltype(&SDL_GameControllerClose) GameControllerClose;
+    decltype(&SDL_GameControllerGetJoystick) GameControllerGetJoystick;
+    decltype(&SDL_JoystickInstanceID) JoystickInstanceID;
+};
 
 namespace {
 
@@ -45,8 +65,40 @@ constexpr int POLL_MS = 8;
 // After the system's input devices change, SDL is read this long for the pad to show up.
 constexpr int SETTLE_MS = 3000;
 
-// Whether a joystick or pad may be plugged in: SDL (over a megabyte of library pages) starts
-// only then, or once the input devices change.
+// The loaded library's functions; null where SDL2 is not installed.
+const SdlLibrary* Load_Sdl()
+{
+    static const SdlLibrary* loaded = []() -> const SdlLibrary* {
+#ifdef Q_OS_WIN
+        static QLibrary library("SDL2");
+#else
+        static QLibrary library("SDL2-2.0", 0);
+#endif
+        static SdlLibrary sdl;
+        bool found = library.load();
+        const auto get = [&found](auto& f, const char* name) {
+            f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(library.resolve(name));
+            found = found && f;
+        };
+        get(sdl.SetHint, "SDL_SetHint");
+        get(sdl.InitSubSystem, "SDL_InitSubSystem");
+        get(sdl.QuitSubSystem, "SDL_QuitSubSystem");
+        get(sdl.WasInit, "SDL_WasInit");
+        get(sdl.Quit, "SDL_Quit");
+        get(sdl.AddEventWatch, "SDL_AddEventWatch");
+        get(sdl.DelEventWatch, "SDL_DelEventWatch");
+        get(sdl.PollEvent, "SDL_PollEvent");
+        get(sdl.GameControllerOpen, "SDL_GameControllerOpen");
+        get(sdl.GameControllerClose, "SDL_GameControllerClose");
+        get(sdl.GameControllerGetJoystick, "SDL_GameControllerGetJoystick");
+        get(sdl.JoystickInstanceID, "SDL_JoystickInstanceID");
+        return found ? &sdl : nullptr;
+    }();
+    return loaded;
+}
+
+// Whether a joystick or pad may be plugged in: SDL (a library of 2 MB and twenty more of its
+// own) is loaded only then, or once the input devices change.
 bool Pad_May_Be_Plugged()
 {
 #ifdef Q_OS_LINUX
@@ -81,28 +133,28 @@ QtGamepad::~QtGamepad()
 #endif
     if (!started_)
         return;
-    SDL_DelEventWatch(&QtGamepad::Event_Watch, this);
+    sdl_->DelEventWatch(&QtGamepad::Event_Watch, this);
     for (const auto& pad : pads_)
-        SDL_GameControllerClose(pad.second);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        sdl_->GameControllerClose(pad.second);
+    sdl_->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     // The hints and SDL's other state go too once nothing of SDL is in use any more.
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-        SDL_Quit();
+    if (sdl_->WasInit(SDL_INIT_EVERYTHING) == 0)
+        sdl_->Quit();
 }
 
 void QtGamepad::Start()
 {
-    if (started_)
+    if (started_ || !(sdl_ = Load_Sdl()))
         return;
     // Only the game-controller subsystem (with the joystick and event parts it needs): no
     // video, no audio, and the program's own signal handling stays as it is. The face
     // buttons count by their place (south, east, west), whatever their labels say.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
-    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    sdl_->SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    started_ = sdl_->InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (started_)
-        SDL_AddEventWatch(&QtGamepad::Event_Watch, this);
+        sdl_->AddEventWatch(&QtGamepad::Event_Watch, this);
 }
 
 void QtGamepad::Attach(frmMain& window)
@@ -153,7 +205,7 @@ void QtGamepad::Poll(int64_t nowMs)
     if (!started_)
         return;
     SDL_Event e;
-    while (SDL_PollEvent(&e))
+    while (sdl_->PollEvent(&e))
         Handle(e, nowMs);
     input_.Repeat(nowMs);
     Keep_Polling(nowMs);
@@ -192,12 +244,12 @@ void QtGamepad::Handle(const SDL_Event& e, int64_t nowMs)
 
 void QtGamepad::Open(int deviceIndex)
 {
-    SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
+    SDL_GameController* pad = sdl_->GameControllerOpen(deviceIndex);
     if (!pad)
         return;
-    const int32_t id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+    const int32_t id = sdl_->JoystickInstanceID(sdl_->GameControllerGetJoystick(pad));
     if (std::any_of(pads_.begin(), pads_.end(), [id](const auto& p) { return p.first == id; })) {
-        SDL_GameControllerClose(pad);
+        sdl_->GameControllerClose(pad);
         return;
     }
     pads_.emplace_back(id, pad);
@@ -212,7 +264,7 @@ void QtGamepad::Close(int32_t instance)
     const auto it = std::find_if(pads_.begin(), pads_.end(), [instance](const auto& p) { return p.first == instance; });
     if (it == pads_.end())
         return;
-    SDL_GameControllerClose(it->second);
+    sdl_->GameControllerClose(it->second);
     // SDL has let go of the pad's held controls before it reports the pad gone.
     pads_.erase(it);
     if (window_)

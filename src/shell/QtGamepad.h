@@ -15,6 +15,7 @@ union SDL_Event;
 namespace qv {
 
 class frmMain;
+struct SdlLibrary;
 
 // The game pads: SDL2's game controllers (events only, no video or audio). Pads present at
 // start and pads plugged in later are picked up, pads pulled out are let go; their presses
@@ -51,6 +52,7 @@ private:
     static int Event_Watch(void* self, SDL_Event* e);
 
     QPointer<frmMain> window_;
+    const SdlLibrary* sdl_ = nullptr; // set once SDL is loaded
     PadInput input_;
     QTimer poll_;
     QElapsedTimer clock_;
