@@ -160,7 +160,7 @@ int Main(QApplication& app)
     }
     splash->repaint();
     QGuiApplication::sync();
-    // The pads start while the splash waits for the clock anyway, so the game starts no later.
+    // The pads are looked for while the splash waits for the clock anyway: no later start.
     QtGamepad pads;
     // The splash ends on a change of the clock's second. No input is taken meanwhile; a window
     // system that mapped the splash only after the wait above gets its paint once it is exposed.
