@@ -10,8 +10,8 @@ void frmMain::Watch_Focus()
 {
     // The platform reports the application inactive once no window of it has the focus; on
     // X11 Qt waits a moment for a focus-in first, so a focus passing between the game's own
-    // windows (a dialog opening, a side window handing it back) never reads as leaving. The
-    // X server's own focus tells sooner when it is plainly on another program's window.
+    // windows (a dialog opening, a side window handing it back) never reads as leaving. Under
+    // X11 the active window tells at once when it is plainly another program's.
     focusLeave_ = std::make_unique<QtFocusLeave>(this, [this] { Player_Left(Leave_Event::Left_Game); });
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         Player_Left(state == Qt::ApplicationActive ? Leave_Event::Came_Back : Leave_Event::Left_Game);
