@@ -62,10 +62,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound libraries are named even while the linker may drop them; Qt's window-system
-# plugin and the fonts the windows ask for are never found by the library scan.
+# The sound libraries are named even while the linker may drop them; SDL2 (loaded when a game
+# pad may be plugged in), Qt's window-system plugin and the fonts the windows ask for are never
+# found by the library scan.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libopenal1, libsndfile1, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+    "libopenal1, libsndfile1, libsdl2-2.0-0, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
 # The WMA decoder is loaded only when a WMA track is played; without it the rest plays.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libavformat59, libavcodec59")
 include(CPack)

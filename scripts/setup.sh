@@ -20,6 +20,8 @@ PACKAGES+=(mutter xwayland dbus qt6-wayland)
 PACKAGES+=(libavformat-dev libavcodec-dev libavutil-dev)
 # Qt's translation tools: lrelease compiles the English translation at build time.
 PACKAGES+=(qt6-l10n-tools)
+# Game pads: SDL2's game controller; the X server's key repeat and focus through libX11 and libxcb.
+PACKAGES+=(libsdl2-dev libx11-dev libxcb1-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

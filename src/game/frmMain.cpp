@@ -13,6 +13,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtButton.h"
+#include "shell/QtFocusLeave.h"
 #include "shell/QtMainMod.h"
 #include "shell/QtUnits.h"
 
@@ -134,11 +135,14 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
         Label_Changed(qv::Label(l));
     Buttons_Changed();
     qApp->installEventFilter(this);
+    Watch_Focus();
 }
 
 frmMain::~frmMain()
 {
     qApp->removeEventFilter(this);
+    focusLeave_.reset();
+    disconnect(qGuiApp, nullptr, this, nullptr);
     game.Set_Canvases(nullptr, nullptr, nullptr);
 }
 

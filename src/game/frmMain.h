@@ -14,6 +14,7 @@
 
 #include "game/GameCore.h"
 #include "game/GameRecorder.h"
+#include "game/LeavePause.h"
 #include "game/Random.h"
 #include "game/TickPacer.h"
 #include "shell/QtUnits.h"
@@ -36,6 +37,7 @@ class frmStatistic;
 class frmFuture;
 class frmMP3;
 class frmOpen;
+class QtFocusLeave;
 
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
@@ -181,6 +183,13 @@ public:
     void chkAuto_Click(bool value);
     void chkAuto_MouseUp();
 
+    // A pad's press or release of a game key (GameCore's Key codes), handled as the keyboard's.
+    void Pad_Key(int keyCode, bool down);
+    // The pad's Start: the pause button pressed or released.
+    void Pad_Start();
+    // The player turned away or came back: a game played by hand pauses, as by "Pause".
+    void Player_Left(Leave_Event event);
+
     void Label_Changed(qv::Label label) override;
     void Buttons_Changed() override;
     void Timer_Changed(Timer timer) override;
@@ -262,6 +271,7 @@ private:
     void Watch_Pause(bool paused);
     void Watch_Ended();
     void Save_Replay(Replay replay, const std::string& player, bool placed);
+    void Watch_Focus();
 
     std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;
     std::array<QLabel*, size_t(qv::Label::COUNT)> labelOf_{};
@@ -275,6 +285,7 @@ private:
     std::array<bool, 5> showPending_{};
     // Side windows hidden while the main window is minimised, shown again at its restore.
     std::vector<QPointer<QWidget>> parked_;
+    std::unique_ptr<QtFocusLeave> focusLeave_;
     QElapsedTimer clockDown_;
     TickPacer pacer_;
     unsigned downGeneration_ = 0;

@@ -23,6 +23,7 @@
 #include "game/frmMain.h"
 #include "shell/Language.h"
 #include "shell/MainMod.h"
+#include "shell/QtGamepad.h"
 #include "shell/frmSplash.h"
 #include "sound/AlSound.h"
 
@@ -194,6 +195,8 @@ int Main(QApplication& app)
     }
     splash->repaint();
     QGuiApplication::sync();
+    // The pads are looked for while the splash waits for the clock anyway: no later start.
+    QtGamepad pads;
     // The splash ends on a change of the clock's second. No input is taken meanwhile; a window
     // system that mapped the splash only after the wait above gets its paint once it is exposed.
     bool painted = splash->windowHandle() && splash->windowHandle()->isExposed();
@@ -217,6 +220,7 @@ int Main(QApplication& app)
         frmMain window;
         window.Create_Channels();
         window.show();
+        pads.Attach(window);
         const QString replay = Option_Value(app.arguments(), "--replay");
         if (!replay.isEmpty())
             QTimer::singleShot(0, &window, [&window, replay] { window.Watch_File(QFileInfo(replay).absoluteFilePath()); });
