@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
@@ -132,6 +133,26 @@ TEST_F(QtGamepadTest, a_held_direction_repeats_at_the_keyboard_rate_and_the_stic
     SDL_JoystickSetVirtualAxis(joy, SDL_CONTROLLER_AXIS_LEFTX, 0);
     pads->Poll(++t);
     EXPECT_EQ(Lit(frm->cmdLeftRight[0]), Palette(5));
+}
+
+TEST_F(QtGamepadTest, a_pad_move_is_in_the_replay_and_a_modal_window_takes_the_pad_as_it_takes_the_keys)
+{
+    ASSERT_TRUE(frm->recorder.Recording());
+    Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true, t + 1);
+    Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false, t + 1);
+    const auto& inputs = frm->recorder.Current().inputs;
+    ASSERT_GE(inputs.size(), 2u);
+    EXPECT_EQ(inputs[inputs.size() - 2].code, ReplayInput::Key_Down);
+    EXPECT_EQ(inputs[inputs.size() - 2].a, 37) << "the left arrow's code";
+    EXPECT_EQ(inputs.back().code, ReplayInput::Key_Up);
+
+    QDialog settings(frm.get());
+    settings.setModal(true);
+    settings.show();
+    Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true, t + 1);
+    Button(SDL_CONTROLLER_BUTTON_START, true, t + 1);
+    EXPECT_EQ(frm->game.btX, 5) << "moved under a modal window";
+    EXPECT_FALSE(frm->chkPause->isChecked()) << "paused under a modal window";
 }
 
 TEST_F(QtGamepadTest, start_pauses_and_resumes_and_pulling_the_pad_out_pauses)
