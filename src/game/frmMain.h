@@ -264,6 +264,8 @@ private:
     void Apply_Fixed_Size();
     void Set_Side_Window_States(Qt::WindowStates state);
     void Keep_Reachable(PlacedWindow w);
+    // Puts the client area of w's window at `place` (pixels).
+    void Place_Client(PlacedWindow w, QPoint place);
     void Show_Pending();
     void Watch_Frame();
     bool Input(ReplayInput in);

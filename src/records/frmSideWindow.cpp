@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <utility>
 
 namespace qv {
 
@@ -17,7 +18,6 @@ frmSideWindow::frmSideWindow(const QString& caption, int clientWidth, int client
     setFocusPolicy(Qt::NoFocus);
 }
 
-
 void frmSideWindow::Unload()
 {
     if (unloaded_) return;
@@ -25,6 +25,32 @@ void frmSideWindow::Unload()
     close();
     hide();
     deleteLater();
+}
+
+void frmSideWindow::Set_Place(QPoint place)
+{
+    setGeometry(QRect(place, size()));
+    if (!isVisible())
+        kept_ = place;
+}
+
+void frmSideWindow::hideEvent(QHideEvent* event)
+{
+    // Some window managers (GNOME's) give a withdrawn window back as if its frame's top left
+    // were its client's, and Qt takes that for its place: each hide and show would move it a
+    // title bar up. The place it had when hidden is the one it comes back to.
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        kept_ = geometry().topLeft();
+}
+
+void frmSideWindow::showEvent(QShowEvent* event)
+{
+    // Sent before the window is mapped, so it is mapped at its kept place.
+    if (const auto place = std::exchange(kept_, std::nullopt); place && !event->spontaneous()
+                                                                && geometry().topLeft() != *place)
+        setGeometry(QRect(*place, size()));
+    QWidget::showEvent(event);
 }
 
 QListWidget* frmSideWindow::New_List()

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "game/Numbers.h"
 
@@ -28,6 +29,8 @@ public:
     void Unload();
     // True once Unload has run.
     bool Unloaded() const { return unloaded_; }
+    // Puts the client area's top left at `place` (pixels); a hidden window is shown there.
+    void Set_Place(QPoint place);
 
 protected:
     // A list filling the client area in Courier New 8.25 pt bold, watched like Watch does.
@@ -40,12 +43,16 @@ protected:
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool unloaded_ = false;
+    // Where the window comes back when shown again; see hideEvent.
+    std::optional<QPoint> kept_;
 };
 
 } // namespace qv

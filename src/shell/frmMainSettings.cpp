@@ -81,15 +81,23 @@ void frmMain::Set_Visible(PlacedWindow w, bool visible)
 void frmMain::Set_Left(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setX(twips);
-    if (QWidget* window = Placed(w))
-        window->setGeometry(QRect(QPoint(Px(twips), window->geometry().y()), window->size()));
+    if (const QWidget* window = Placed(w))
+        Place_Client(w, QPoint(Px(twips), window->geometry().y()));
 }
 
 void frmMain::Set_Top(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setY(twips);
-    if (QWidget* window = Placed(w))
-        window->setGeometry(QRect(QPoint(window->geometry().x(), Px(twips)), window->size()));
+    if (const QWidget* window = Placed(w))
+        Place_Client(w, QPoint(window->geometry().x(), Px(twips)));
+}
+
+void frmMain::Place_Client(PlacedWindow w, QPoint place)
+{
+    if (auto* side = qobject_cast<frmSideWindow*>(Placed(w)))
+        side->Set_Place(place);
+    else if (QWidget* window = Placed(w))
+        window->setGeometry(QRect(place, window->size()));
 }
 
 void frmMain::Repaint(PlacedWindow w)
@@ -134,7 +142,7 @@ void frmMain::Keep_Reachable(PlacedWindow w)
     if (place.x == kept.x && place.y == kept.y)
         return;
     twips = QPointF(place.x * TWIPS_PER_PIXEL, place.y * TWIPS_PER_PIXEL);
-    window->setGeometry(QRect(QPoint(Px(twips.x()), Px(twips.y())), window->size()));
+    Place_Client(w, QPoint(Px(twips.x()), Px(twips.y())));
 }
 
 namespace {
