@@ -1,7 +1,9 @@
 # Shared start-up for every test that runs the real program: sourced, never run.
 #
-#   gui_start EXE [--wm]   copies the program and its shipped files to a temporary folder, starts
-#                          Xvfb (and openbox with --wm) and exports DISPLAY
+#   gui_start EXE [--wm[=NAME]]
+#                          copies the program and its shipped files to a temporary folder, starts
+#                          Xvfb and exports DISPLAY; with --wm also a window manager, openbox unless
+#                          NAME is xfwm4, kwin (kwin_x11 with Breeze), mutter (GNOME's, on X11) or icewm
 #   gui_start EXE --gnome  the same inside a nested GNOME Wayland session (mutter with XWayland on
 #                          Xvfb): DISPLAY names XWayland, the session's variables are set as a
 #                          session sets them, QT_QPA_PLATFORM is unset, and shots come from Xvfb.
@@ -21,6 +23,9 @@ if [ "${gui_session:-}" = gnome ] && [ -z "${QUARVEX_PRIVATE_SESSION:-}" ]; then
   export QUARVEX_PRIVATE_SESSION=1
   # A developer who is not root enters the namespaces through a user namespace of their own.
   userns=(); [ "$(id -u)" = 0 ] || userns=(--user --map-root-user)
+  # XWayland's socket folder gets a private tmpfs; on a machine where no X server has run yet
+  # the folder is made first, as an X server makes it.
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
   exec unshare "${userns[@]}" --mount --net --pid --fork --kill-child \
     bash -c 'mount -t tmpfs tmpfs /tmp/.X11-unix && exec bash "$@"' bash "$0" "$@"
 fi
@@ -90,21 +95,42 @@ gui_start() {
   # -noreset: an X server resets itself when its last client leaves, and a client
   # that connects during the reset is refused. The probe below is such a client,
   # so without -noreset the program, started right after it, can be turned away.
-  local glx=(); [ "$wm" = --gnome ] && glx=(+extension GLX)   # mutter draws through GL
+  local glx=(); case "$wm" in --gnome | --wm=mutter | --wm=kwin) glx=(+extension GLX) ;; esac   # they draw through GL
   Xvfb -displayfd 3 -noreset "${glx[@]}" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xpid=$!
   wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -1 "$work/display")"
   wait_for 20 xdpyinfo >/dev/null 2>&1 || fail "Xvfb does not answer"
-  if [ "$wm" = --gnome ]; then
-    gnome_start
-  elif [ "$wm" = --wm ]; then
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    wmpid=$!
-    # openbox names itself on the root window once it manages the screen.
-    wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-      fail "openbox did not start"
-  fi
+  case "$wm" in
+    --gnome) gnome_start ;;
+    --wm | --wm=*) wm_start "${wm#--wm=}" ;;
+  esac
+}
+
+# wm_start NAME: a window manager on the Xvfb; it names itself on the root window once it
+# manages the screen. KWin and mutter get a private session bus, as in their sessions.
+wm_start() {
+  local name="$1"
+  case "$name" in
+    kwin | mutter) session_bus ;;
+  esac
+  case "$name" in
+    --wm | openbox) openbox --sm-disable ;;
+    xfwm4) xfwm4 --compositor=off --sm-client-disable ;;
+    kwin) QT_QPA_PLATFORM=xcb kwin_x11 --replace ;;
+    mutter) mutter --x11 --replace ;;
+    icewm) icewm ;;
+    *) fail "unknown window manager $name" ;;
+  esac >"$work/wm.log" 2>&1 &
+  wmpid=$!
+  wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    fail "$name did not start: $(cat "$work/wm.log")"
+}
+
+session_bus() {
+  local bus; bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
+  export DBUS_SESSION_BUS_ADDRESS="${bus%% *}"
+  dbuspid=$(echo "$bus" | awk '{print $2}')
 }
 
 # The nested session on the Xvfb just started: a private session bus, mutter drawing its
@@ -113,9 +139,7 @@ gnome_start() {
   host_display=$DISPLAY
   export XDG_RUNTIME_DIR="$work/run"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  local bus; bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
-  export DBUS_SESSION_BUS_ADDRESS="${bus%% *}"
-  dbuspid=$(echo "$bus" | awk '{print $2}')
+  session_bus
   MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024 mutter --nested --wayland --wayland-display=quarvex-wayland \
     >"$work/wm.log" 2>&1 &
   wmpid=$!
