@@ -281,11 +281,10 @@ void frmHelp::tmrResize_Timer()
 
 void frmHelp::Apply_Height()
 {
-    // The height counts the caption as the outer height does; the window never grows past its client area.
-    int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    if (isVisible() && frameGeometry().height() > height())
-        caption = frameGeometry().height() - height();
-    setFixedHeight(std::clamp(Px(iHeight) - caption, 1, Px(CLIENT_HEIGHT)));
+    // The height counts a caption of the designed size, whatever the window manager's title bar,
+    // so the last steps always reach the whole client area and its buttons.
+    constexpr int CAPTION = UNROLLED - CLIENT_HEIGHT;
+    setFixedHeight(std::clamp(Px(iHeight - CAPTION), 1, Px(CLIENT_HEIGHT)));
 }
 
 void frmHelp::cmdNext_Click() { accept(); }
