@@ -1,4 +1,5 @@
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -7,6 +8,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "settings/frmSettings.h"
+#include "shell/ScreenPlace.h"
 #include "sound/frmMP3.h"
 #include "tools/frmHelp.h"
 
@@ -51,8 +53,9 @@ void frmMain::chkPause_Click(bool value)
     if (value) {
         fraControl->hide();
         // The side windows leave first: a window manager that takes a window's transients
-        // along when it minimises it would otherwise meet them half gone.
-        if (minimise) {
+        // along when it minimises it would otherwise meet them half gone. On native Wayland
+        // the player could not bring the windows back from the game: Escape only pauses.
+        if (minimise && Platform_Minimises(QGuiApplication::platformName().toStdString())) {
             Set_Side_Window_States(Qt::WindowMinimized);
             setWindowState(windowState() | Qt::WindowMinimized);
         }
