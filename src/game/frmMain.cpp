@@ -148,10 +148,11 @@ frmMain::~frmMain()
 
 void frmMain::Apply_Fixed_Size()
 {
-    // The designed size is the outer one; the client is what the window system's frame leaves.
+    // The designed size is the outer one; the client is what the window system's frame leaves
+    // (the whole window when it draws its own title strip).
     // Until the window system reports its frame, the caption height stands in for it.
-    QSize frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    if (isVisible() && windowHandle()) {
+    QSize frame(0, strip_ ? 0 : style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    if (isVisible() && windowHandle() && !strip_) {
         // Asked of the window, not the widget: the widget keeps the frame it saw at its last move.
         const QMargins m = windowHandle()->frameMargins();
         const QSize reported(m.left() + m.right(), m.top() + m.bottom());

@@ -38,6 +38,7 @@ class frmFuture;
 class frmMP3;
 class frmOpen;
 class QtFocusLeave;
+class QtTitleStrip;
 
 // The main window: board, information panel, control buttons and menu strip. It
 // owns the game and its side windows, shows what the game reports and passes
@@ -137,6 +138,11 @@ public:
     std::filesystem::path Settings_File() const;
     // Shapes the window once per run: panels and connectors stay, the rest is cut away.
     void RebuildWindowRgn();
+    // For a window manager that leaves the shaped window unframed: the window's own title strip
+    // across the top, the designed client area below it; the window keeps its client place.
+    void Use_Title_Strip();
+    // The strip, or null while the window manager's frame serves.
+    QtTitleStrip* Title_Strip() const { return strip_; }
     // Board picture scale 3760 x 7760, then figure and preview redrawn; the argument is unused.
     void Minimize_Window(bool Minimize);
     // End of a lost game: rank and store the score, then a new game or the window closes.
@@ -266,8 +272,11 @@ private:
     void Keep_Reachable(PlacedWindow w);
     // Puts the client area of w's window at `place` (pixels).
     void Place_Client(PlacedWindow w, QPoint place);
+    // From the window's top left to its designed client area's.
+    QPoint Client_Offset(PlacedWindow w) const;
     void Show_Pending();
     void Watch_Frame();
+    void Arrange_Fresh_Column();
     bool Input(ReplayInput in);
     bool Watch_Key(QKeyEvent* key);
     void Watch_Pause(bool paused);
@@ -288,6 +297,7 @@ private:
     // Side windows hidden while the main window is minimised, shown again at its restore.
     std::vector<QPointer<QWidget>> parked_;
     std::unique_ptr<QtFocusLeave> focusLeave_;
+    QtTitleStrip* strip_ = nullptr;
     QElapsedTimer clockDown_;
     TickPacer pacer_;
     unsigned downGeneration_ = 0;

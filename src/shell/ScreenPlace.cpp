@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "game/Numbers.h"
+
 namespace qv {
 
 namespace {
@@ -68,5 +70,35 @@ std::string Choose_Qt_Platform(const std::string& userChoice, const std::string&
         return {};
     return "xcb;wayland";
 }
+
+std::vector<Area> Column_Without_Overlap(Area mainOuter, const std::vector<FramedArea>& column)
+{
+    std::vector<Area> places;
+    double above = -std::numeric_limits<double>::infinity();
+    for (const FramedArea& f : column) {
+        Area c = f.client;
+        const Area frame{c.x - f.left, c.y - f.top, c.w + f.left + f.right, c.h + f.top + f.bottom};
+        if (Overlap(frame.x, frame.w, mainOuter.x, mainOuter.w) > 0 &&
+            Overlap(frame.y, frame.h, mainOuter.y, mainOuter.h) > 0)
+            c.x = mainOuter.x + mainOuter.w + f.left;
+        if (frame.y < above)
+            c.y = above + f.top;
+        above = c.y + c.h + f.bottom;
+        places.push_back(c);
+    }
+    return places;
+}
+
+TitleOffsets Title_Offsets(int captionHeight, int minWidth, int minHeight)
+{
+    TitleOffsets o;
+    o.T = Nearest((minHeight - 27) / 2.0 + 24);
+    o.L = Nearest((minWidth - (captionHeight <= 20 ? 112 : 123)) / 2.0);
+    if (captionHeight > 20)
+        o.T += 2;
+    return o;
+}
+
+bool Platform_Minimises(const std::string& platformName) { return platformName.rfind("wayland", 0) != 0; }
 
 } // namespace qv

@@ -19,6 +19,29 @@ struct Area {
 // number read as 0 and one beyond a billion pixels brought to that bound.
 Area Reachable_Place(Area window, const std::vector<Area>& screens);
 
+// A window's client area and the frame the window system draws around it (pixels).
+struct FramedArea {
+    Area client;
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// New client areas for the side windows of a fresh start, given top to bottom, so that no frame
+// covers the main window's outer area or the frame of the window above it: a window reaching into
+// the main window moves right, one reaching into the window above moves down. A window whose frame
+// covers neither keeps its place; sizes never change.
+std::vector<Area> Column_Without_Overlap(Area mainOuter, const std::vector<FramedArea>& column);
+
+// The shape's offsets of the window's own title strip, from the caption height and the smallest
+// window width and height (pixels): T is the strip's height and the client's top, L its left.
+struct TitleOffsets {
+    int T = 0, L = 0;
+};
+TitleOffsets Title_Offsets(int captionHeight, int minWidth, int minHeight);
+
+// Whether minimising (Escape's pause) can be undone by the player on this Qt platform: not on a
+// native Wayland one, where only the compositor's window switcher would bring the windows back.
+bool Platform_Minimises(const std::string& platformName);
+
 // The value for QT_QPA_PLATFORM, or "" to leave it as it is. A platform the user chose is kept;
 // where an X display is named, its X11 platform comes first (the windows place themselves and the
 // main window is shaped, which a Wayland client cannot do), with the native platform after it

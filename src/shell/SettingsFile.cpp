@@ -333,12 +333,14 @@ void SettingsFile::Open_Lines(std::vector<std::string>& lines)
 {
     // A missing file starts from the seed when there is one to read, else from the defaults.
     std::vector<std::string> start;
-    if (seed_.empty() || !Read_Lines(seed_, start))
+    fresh_ = seed_.empty() || !Read_Lines(seed_, start);
+    if (fresh_)
         start = Default_Lines();
     for (const fs::path& folder : folders_) {
         const fs::path file = folder / name_;
         if (Read_Lines(file, lines)) {
             file_ = file;
+            fresh_ = false;
             return;
         }
         // A file that exists but cannot be read is left alone for the player to rescue.

@@ -93,6 +93,8 @@ public:
     // Replaces the file with the default file; false when it cannot be written.
     bool Write_Default_Settings();
 
+    // True when the last Load_Settings found no file of the player's (nor a seed) and took the defaults.
+    bool Started_Fresh() const { return fresh_; }
     // The file in use; empty while no folder could hold it.
     const std::filesystem::path& File() const { return file_; }
     // The full path of a program file given with backslashes ("Sound\slowrays.wav"); a
@@ -109,6 +111,7 @@ private:
     std::string name_;
     std::filesystem::path seed_;
     std::filesystem::path file_;
+    bool fresh_ = false;
 };
 
 } // namespace qv

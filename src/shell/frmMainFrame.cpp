@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -12,6 +15,8 @@
 #include "records/frmFuture.h"
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
+#include "shell/QtTitleStrip.h"
+#include "shell/ScreenPlace.h"
 #include "sound/frmMP3.h"
 
 namespace qv {
@@ -62,6 +67,28 @@ void frmMain::RebuildWindowRgn()
     // The window system draws the caption and frame itself, outside this widget: the shape
     // covers the client area only, so both offsets are 0 and no title strip is added.
     setMask(Window_Region(*this, 0, 0));
+}
+
+void frmMain::Use_Title_Strip()
+{
+    if (strip_)
+        return;
+    const QPoint client = geometry().topLeft();
+    strip_ = new QtTitleStrip(this);
+    strip_->OnMinimise = [this] { setWindowState(windowState() | Qt::WindowMinimized); };
+    strip_->OnClose = [this] { close(); };
+    const int T = strip_->height();
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w != strip_)
+            w->move(w->pos() + QPoint(0, T));
+    strip_->show();
+    Apply_Fixed_Size();
+    // The designed client area stays where it stood and the strip takes the room above it, as
+    // far as the screen has room there: the strip stays on the screen.
+    const int top = screen() ? screen()->availableGeometry().top() : client.y() - T;
+    Place_Client(PlacedWindow::Main, QPoint(client.x(), std::max(client.y(), top + T)));
+    if (!QGuiApplication::platformName().startsWith("wayland"))
+        setMask(Window_Region(*this, 0, 0) + QRegion(strip_->geometry()));
 }
 
 void frmMain::Minimize_Window(bool Minimize)
@@ -126,18 +153,76 @@ void frmMain::Watch_Frame()
 {
     // The window system reports its frame a moment after the window is mapped, with no event
     // for it: look for it for a second, so the outer size is right before the player moves it.
-    // Once reported (a later show, after a restore), the size already holds it.
-    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+    // Once reported (a later show, after a restore), the size already holds it. A window manager
+    // that manages the window and still reports no frame 150 ms later frames no shaped window:
+    // the window draws its own title strip.
+    if (strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed)
         return;
     auto* watch = new QTimer(this);
     auto tries = std::make_shared<int>(100);
-    connect(watch, &QTimer::timeout, this, [this, watch, tries] {
-        const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
-        if (framed || --*tries <= 0 || closing_) {
+    auto unframed = std::make_shared<int>(0);
+    connect(watch, &QTimer::timeout, this, [this, watch, tries, unframed] {
+        const FrameState state = Window_Frame_State(windowHandle());
+        *unframed = state == FrameState::Unframed ? *unframed + 1 : 0;
+        if (*unframed >= 15)
+            Use_Title_Strip();
+        if (state == FrameState::Framed || *unframed >= 15 || --*tries <= 0 || closing_) {
             Apply_Fixed_Size();
             watch->deleteLater();
             watch->stop();
         }
+    });
+    watch->start(10);
+}
+
+namespace {
+
+FramedArea Framed(const QWidget& w)
+{
+    const QRect g = w.geometry();
+    const QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+    return {{double(g.x()), double(g.y()), double(g.width()), double(g.height())},
+            double(m.left()), double(m.top()), double(m.right()), double(m.bottom())};
+}
+
+} // namespace
+
+void frmMain::Arrange_Fresh_Column()
+{
+    // The fresh places leave room for a thin title bar only. Once the window manager has framed
+    // the main window and the shown side windows (at most 1.5 s), side windows whose frames
+    // would cover the main window or the window above are moved clear.
+    const std::array sides{PlacedWindow::Future, PlacedWindow::Statistic, PlacedWindow::Player, PlacedWindow::Records};
+    auto* watch = new QTimer(this);
+    auto tries = std::make_shared<int>(150);
+    connect(watch, &QTimer::timeout, this, [this, watch, tries, sides] {
+        bool known = strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed;
+        for (PlacedWindow w : sides)
+            if (QWidget* window = Placed(w); window && window->isVisible())
+                known = known && Window_Frame_State(window->windowHandle()) != FrameState::Unknown;
+        if (!known && --*tries > 0 && !closing_)
+            return;
+        watch->deleteLater();
+        watch->stop();
+        if (closing_)
+            return;
+        std::vector<std::pair<PlacedWindow, FramedArea>> shown;
+        for (PlacedWindow w : sides)
+            if (QWidget* window = Placed(w); window && window->isVisible())
+                shown.emplace_back(w, Framed(*window));
+        std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.second.client.y < b.second.client.y; });
+        std::vector<FramedArea> column;
+        for (const auto& s : shown)
+            column.push_back(s.second);
+        const FramedArea main = Framed(*this);
+        const Area outer{main.client.x - main.left, main.client.y - main.top, main.client.w + main.left + main.right,
+                         main.client.h + main.top + main.bottom};
+        const std::vector<Area> places = Column_Without_Overlap(outer, column);
+        for (size_t i = 0; i < places.size(); ++i)
+            if (places[i].x != column[i].client.x || places[i].y != column[i].client.y) {
+                Place_Client(shown[i].first, QPoint(int(places[i].x), int(places[i].y)));
+                Keep_Reachable(shown[i].first);
+            }
     });
     watch->start(10);
 }

@@ -8,6 +8,7 @@
 #include "records/frmQuarvexFathers.h"
 #include "records/frmStatistic.h"
 #include "shell/QtMainMod.h"
+#include "shell/QtTitleStrip.h"
 #include "shell/ScreenPlace.h"
 #include "sound/DirectSound.h"
 #include "sound/frmMP3.h"
@@ -31,6 +32,8 @@ void frmMain::Load_Settings()
     settingsFile_->Load_Settings(*this);
     Keep_Reachable(PlacedWindow::Main);
     Show_Pending();
+    if (settingsFile_->Started_Fresh())
+        Arrange_Fresh_Column();
 }
 
 bool frmMain::Save_Settings()
@@ -82,14 +85,14 @@ void frmMain::Set_Left(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setX(twips);
     if (const QWidget* window = Placed(w))
-        Place_Client(w, QPoint(Px(twips), window->geometry().y()));
+        Place_Client(w, QPoint(Px(twips), window->geometry().y() + Client_Offset(w).y()));
 }
 
 void frmMain::Set_Top(PlacedWindow w, float twips)
 {
     placeTwips_[size_t(w)].setY(twips);
     if (const QWidget* window = Placed(w))
-        Place_Client(w, QPoint(window->geometry().x(), Px(twips)));
+        Place_Client(w, QPoint(window->geometry().x() + Client_Offset(w).x(), Px(twips)));
 }
 
 void frmMain::Place_Client(PlacedWindow w, QPoint place)
@@ -97,7 +100,13 @@ void frmMain::Place_Client(PlacedWindow w, QPoint place)
     if (auto* side = qobject_cast<frmSideWindow*>(Placed(w)))
         side->Set_Place(place);
     else if (QWidget* window = Placed(w))
-        window->setGeometry(QRect(place, window->size()));
+        window->setGeometry(QRect(place - Client_Offset(w), window->size()));
+}
+
+QPoint frmMain::Client_Offset(PlacedWindow w) const
+{
+    // The main window's own title strip stands above its designed client area.
+    return w == PlacedWindow::Main && strip_ ? QPoint(0, strip_->height()) : QPoint();
 }
 
 void frmMain::Repaint(PlacedWindow w)
@@ -159,14 +168,14 @@ float frmMain::Left(PlacedWindow w)
 {
     const QWidget* window = Placed(w);
     const double kept = placeTwips_[size_t(w)].x();
-    return window ? Kept_Or_Moved(kept, window->geometry().x()) : float(kept);
+    return window ? Kept_Or_Moved(kept, window->geometry().x() + Client_Offset(w).x()) : float(kept);
 }
 
 float frmMain::Top(PlacedWindow w)
 {
     const QWidget* window = Placed(w);
     const double kept = placeTwips_[size_t(w)].y();
-    return window ? Kept_Or_Moved(kept, window->geometry().y()) : float(kept);
+    return window ? Kept_Or_Moved(kept, window->geometry().y() + Client_Offset(w).y()) : float(kept);
 }
 
 void frmMain::Restore_Main_Window()

@@ -112,7 +112,9 @@ using Damaged_Settings = SettingsFixture;
 
 TEST_F(Load_Settings, first_run_writes_the_66_default_lines_and_opens_every_side_window)
 {
-    Settings().Load_Settings(target);
+    SettingsFile first = Settings();
+    first.Load_Settings(target);
+    EXPECT_TRUE(first.Started_Fresh());
     EXPECT_EQ(Lines(file), DEFAULT_FILE);
     const std::string bytes = Bytes(file);
     EXPECT_TRUE(bytes.ends_with("True\r\n"));
@@ -445,13 +447,16 @@ TEST_F(Load_Settings, a_missing_per_user_file_starts_from_the_program_folders_wh
     for (const fs::path& folder : {root / "blocked" / "user", user}) {  // its values count even where none is saved
         SettingsFile settings(program, {folder}, "OFFICE7", program);
         settings.Load_Settings(target);
+        EXPECT_FALSE(settings.Started_Fresh()) << "the shipped file holds places to keep";
         EXPECT_EQ(target.settings.iFantom, 2);
         target.settings.iFantom = 0;
         EXPECT_EQ(settings.Save_Settings(target), folder == user);
     }
     EXPECT_EQ(Lines(file), shipped);
-    SettingsFile(program, {user}, "OFFICE7", program).Load_Settings(target);
+    SettingsFile again(program, {user}, "OFFICE7");
+    again.Load_Settings(target);
     EXPECT_EQ(target.settings.iFantom, 0);  // the player's own file counts from then on
+    EXPECT_FALSE(again.Started_Fresh());
 }
 
 TEST_F(Damaged_Settings, a_first_line_of_gigabytes_is_damage_and_never_read_through)
