@@ -10,7 +10,7 @@ PACKAGES=(
   libopenal-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool imagemagick x11-utils openbox
+  xvfb xdotool imagemagick x11-utils openbox xfwm4
   desktop-file-utils appstream dpkg-dev file
 )
 # A nested GNOME Wayland session for the real-program tests, and Qt's Wayland platform that
