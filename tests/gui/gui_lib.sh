@@ -108,11 +108,11 @@ gui_start() {
 }
 
 # wm_start NAME: a window manager on the Xvfb; it names itself on the root window once it
-# manages the screen. KWin and mutter get a private session bus, as in their sessions.
+# manages the screen. KWin, mutter and xfwm4 (for its settings) get a private session bus.
 wm_start() {
   local name="$1"
   case "$name" in
-    kwin | mutter) session_bus ;;
+    kwin | mutter | xfwm4) session_bus ;;
   esac
   case "$name" in
     --wm | openbox) openbox --sm-disable ;;
