@@ -81,8 +81,9 @@ void frmMain::Use_Title_Strip()
     for (QObject* child : children())
         if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w != strip_)
             w->move(w->pos() + QPoint(0, T));
-    strip_->show();
     Apply_Fixed_Size();
+    strip_->setGeometry(0, 0, width(), T);
+    strip_->show();
     // The designed client area stays where it stood and the strip takes the room above it, as
     // far as the screen has room there: the strip stays on the screen.
     const int top = screen() ? screen()->availableGeometry().top() : client.y() - T;

@@ -19,6 +19,7 @@
 #include "records/frmStatistic.h"
 #include "settings/frmSettings.h"
 #include "shell/QtMainMod.h"
+#include "shell/QtTitleStrip.h"
 #include "shell/TextFile.h"
 
 using qv::Color;
@@ -279,6 +280,45 @@ TEST_F(frmMainMenu, Side_Windows_Sync_new_game_ticks_exactly_the_visible_side_wi
     EXPECT_TRUE(frm->chkRec->isChecked());
     EXPECT_FALSE(frm->chkStat->isChecked());
     EXPECT_FALSE(frm->chkFuture->isChecked());
+}
+
+TEST_F(frmMainMenu, Title_strip_keeps_the_client_place_and_its_boxes_minimise_and_close)
+{
+    frm->Set_Left(qv::PlacedWindow::Main, 557);
+    frm->Set_Top(qv::PlacedWindow::Main, 1500);
+    const QPoint board = frm->fraQuarvex->mapToGlobal(QPoint(0, 0));
+    frm->Use_Title_Strip();
+    qv::QtTitleStrip* strip = frm->Title_Strip();
+    ASSERT_NE(strip, nullptr);
+    const int T = strip->height();
+    EXPECT_GE(T, 24);
+    // The designed client area stays on the screen where it was, the strip above it, and the
+    // place read back is that client place, to the twip.
+    EXPECT_EQ(frm->fraQuarvex->mapToGlobal(QPoint(0, 0)), board);
+    EXPECT_EQ(frm->Left(qv::PlacedWindow::Main), 557);
+    EXPECT_EQ(frm->Top(qv::PlacedWindow::Main), 1500);
+    EXPECT_EQ(frm->size(), QSize(qv::Px(6735), qv::Px(9210))) << "no frame: the window is its outer size";
+    // The shape keeps the whole strip and still cuts away the corner beside the board panel.
+    EXPECT_TRUE(frm->mask().contains(QPoint(2, 1)));
+    EXPECT_TRUE(frm->mask().contains(QPoint(frm->width() - 2, T - 1)));
+    EXPECT_FALSE(frm->mask().contains(QPoint(2, T + 2)));
+
+    // Boxes of the strip's height less 8, 2 apart, 4 from the right: minimise, then close.
+    const int side = T - 8;
+    const auto click = [&](int box) {
+        const QPoint at(strip->width() - 4 - (2 - box) * (side + 2) + side / 2, T / 2);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, strip->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(strip, &e);
+        }
+    };
+    click(0);
+    EXPECT_TRUE(frm->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(frm->chkPause->isChecked()) << "minimising pauses as the frame's box does";
+    frm->setWindowState(Qt::WindowNoState);
+    click(1);
+    EXPECT_FALSE(frm->isVisible());
 }
 
 TEST_F(frmMainMenu, chkExit_closes_the_window_and_unloads_the_side_windows)
