@@ -59,7 +59,7 @@ kept() {
   for t in "${sides[@]}"; do
     read -r -a a <<<"${start[$t]}"; read -r -a b < <(client "${id[$t]}")
     local dx=$((a[0] - b[0])) dy=$((a[1] - b[1]))
-    ((dx * dx <= 1 && dy * dy <= 1)) || { echo "\"$t\" moved from ${a[0]},${a[1]} to ${b[0]},${b[1]} $1"; return 1; }
+    ((dx * dx <= 1 && dy * dy <= 1)) || { echo "\"$t\" moved from ${a[0]},${a[1]} to ${b[0]},${b[1]} ${1:-}"; return 1; }
   done
 }
 for round in 1 2 3; do
