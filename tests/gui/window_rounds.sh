@@ -41,7 +41,6 @@ if [ "${frame[2]}" = 0 ]; then
   strip_rows() {
     shot "$work/strip.png"
     local x y; read -r x y _ < <(client "$main")
-    convert "$work/strip.png" -crop 1x60+$((x + 2))+"$y" +repage -format '%c' histogram:info: >"$work/rows.txt"
     local face; face=$(pixel "$work/strip.png" $((x + 2)) "$y")
     strip=0
     while [ "$strip" -lt 60 ] && [ "$(pixel "$work/strip.png" $((x + 2)) $((y + strip)))" = "$face" ]; do strip=$((strip + 1)); done
