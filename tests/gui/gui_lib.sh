@@ -76,11 +76,14 @@ sanitizer_report() {
   return 0
 }
 
-# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.05 s until it succeeds; fails once SECONDS
+# have passed, however long COMMAND itself takes.
 wait_for() {
-  local limit=$(($1 * 10)); shift
-  for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
-  return 1
+  local end=$((SECONDS + $1)); shift
+  until "$@"; do
+    ((SECONDS < end)) || return 1
+    sleep 0.05
+  done
 }
 
 gui_start() {
@@ -185,17 +188,18 @@ gui_stop_program() {
 # find_window TITLE: the id of a visible window with exactly that title, waiting up to 15 s.
 find_window() {
   local id=""
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$qpid" 2>/dev/null || fail "program ended while waiting for \"$1\""
-    sleep 0.1
+    sleep 0.05
   done
   return 1
 }
 
 # The screen as the player sees it; in a GNOME session that is mutter's output on the Xvfb.
-shot() { DISPLAY=${host_display:-$DISPLAY} XAUTHORITY= import -window root "$1"; }
+# Stored with the fastest zlib level: a desktop of gradients takes seconds to compress well.
+shot() { DISPLAY=${host_display:-$DISPLAY} XAUTHORITY= import -window root -quality 1 "$1"; }
 # board_shot PNG [FACTOR]: a screenshot of the board's frame alone (the top left of the main
 # window's client area, above the control buttons), which side windows and buttons of the
 # same colours cannot disturb. Needs $main.
