@@ -26,30 +26,9 @@ if [ -d "$build/bin/sound" ]; then
 fi
 grep -q '^Icon=quarvex$' "$root/usr/share/applications/quarvex.desktop" || fail "desktop entry names another icon"
 
-# The Debian package holds the same files and asks for the libraries the program runs on.
-(cd "$build" && cpack --config CPackConfig.cmake -G DEB -B "$work/pkg") >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$work"/pkg/quarvex_*_*.deb) || fail "no package built"
-dpkg-deb -c "$deb" | awk '{print $6}' >"$work/deb.list"
-for f in usr/bin/quarvex usr/share/quarvex/ usr/share/applications/quarvex.desktop \
-         usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml usr/share/icons/hicolor/scalable/apps/quarvex.svg \
-         usr/share/icons/hicolor/48x48/apps/quarvex.png; do
-  grep -qx "./$f" "$work/deb.list" || fail "package lacks $f"
-done
-[ -d "$build/bin/sound" ] && { grep -q '^./usr/share/quarvex/sound/.' "$work/deb.list" || fail "package lacks the sound files"; }
-version=$(dpkg-deb -f "$deb" Version)
-grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml" ||
-  fail "metadata has no release $version"
-depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 qt6-qpa-plugins libopenal1 libsndfile1 fonts-liberation fonts-dejavu-core; do
-  grep -q "\b$p\b" <<<"$depends" || fail "package does not depend on $p: $depends"
-done
-# The WMA decoder, loaded on demand, is recommended, not required.
-grep -q 'libav' <<<"$depends" && fail "package requires the on-demand WMA decoder: $depends"
-recommends=$(dpkg-deb -f "$deb" Recommends)
-for p in libavformat59 libavcodec59; do
-  grep -q "\b$p\b" <<<"$recommends" || fail "package does not recommend $p: $recommends"
-done
+# The Debian package is built while the installed copy plays; it is checked at the end.
+(cd "$build" && cpack --config CPackConfig.cmake -G DEB -B "$work/pkg") >"$work/cpack.log" 2>&1 &
+cpack_pid=$!
 
 # The program runs as "nobody" when this shell is root and the account can be taken.
 run_as=()
@@ -58,7 +37,7 @@ if [ "$(id -u)" -eq 0 ] && nobody=$(id -u nobody 2>/dev/null) &&
    setpriv --reuid="$nobody" --regid="$(id -g nobody)" --clear-groups test -x "$root/usr/bin/quarvex" 2>/dev/null; then
   run_as=(setpriv --reuid="$nobody" --regid="$(id -g nobody)" --clear-groups)
 fi
-trap 'chmod -R u+w "$root" 2>/dev/null; gui_cleanup' EXIT
+trap 'kill "$cpack_pid" 2>/dev/null || true; chmod -R u+w "$root" 2>/dev/null; gui_cleanup' EXIT
 chmod -R a-w "$root"
 snapshot() { find "$root" -printf '%p %s %T@ %m\n' | sort; }
 snapshot >"$work/prefix.before"
@@ -125,4 +104,27 @@ gui_stop_program
 grep -q '^Installed' "$home2/data/quarvex/QuarvexFathers.txt" && fail "second account sees the first one's records"
 cmp -s "$records" "$work/records1" || fail "second account changed the first one's records"
 snapshot | diff "$work/prefix.before" - >/dev/null || fail "the program wrote under the installed prefix"
+# The Debian package holds the same files and asks for the libraries the program runs on.
+wait "$cpack_pid" || { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$work"/pkg/quarvex_*_*.deb) || fail "no package built"
+dpkg-deb -c "$deb" | awk '{print $6}' >"$work/deb.list"
+for f in usr/bin/quarvex usr/share/quarvex/ usr/share/applications/quarvex.desktop \
+         usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml usr/share/icons/hicolor/scalable/apps/quarvex.svg \
+         usr/share/icons/hicolor/48x48/apps/quarvex.png; do
+  grep -qx "./$f" "$work/deb.list" || fail "package lacks $f"
+done
+[ -d "$build/bin/sound" ] && { grep -q '^./usr/share/quarvex/sound/.' "$work/deb.list" || fail "package lacks the sound files"; }
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.quarvex.Quarvex.metainfo.xml" ||
+  fail "metadata has no release $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 qt6-qpa-plugins libopenal1 libsndfile1 fonts-liberation fonts-dejavu-core; do
+  grep -q "\b$p\b" <<<"$depends" || fail "package does not depend on $p: $depends"
+done
+# The WMA decoder, loaded on demand, is recommended, not required.
+grep -q 'libav' <<<"$depends" && fail "package requires the on-demand WMA decoder: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in libavformat59 libavcodec59; do
+  grep -q "\b$p\b" <<<"$recommends" || fail "package does not recommend $p: $recommends"
+done
 echo "gui install test passed"
