@@ -41,9 +41,9 @@ if [ "${frame[2]}" = 0 ]; then
   strip_rows() {
     shot "$work/strip.png"
     local x y; read -r x y _ < <(client "$main")
-    local face; face=$(pixel "$work/strip.png" $((x + 2)) "$y")
-    strip=0
-    while [ "$strip" -lt 60 ] && [ "$(pixel "$work/strip.png" $((x + 2)) $((y + strip)))" = "$face" ]; do strip=$((strip + 1)); done
+    # The pixels down the column two pixels in, from the window's top: the rows of the first colour.
+    strip=$(convert "$work/strip.png" -crop 1x60+$((x + 2))+"$y" +repage -depth 8 txt:- |
+      awk -F'  +' 'NR == 2 {face = $2} NR > 1 && $2 != face {print NR - 2; found = 1; exit} END {if (!found) print 60}')
     [ "$strip" -ge 18 ] && [ "$strip" -lt 60 ]
   }
   wait_for 10 strip_rows || fail "an unframed main window shows no title strip of its own"
@@ -71,6 +71,16 @@ for round in 1 2 3; do
   done
   wait_for 5 kept >/dev/null || fail "$(kept "after $round rounds of hiding and showing")"
 done
+# main_drawn: the screen shows the main window: "Pause" shows its face where it stands, brown, or
+# red once the pointer has crossed the menu.
+main_drawn() {
+  local x y; read -r x y _ < <(client "$main")
+  shot "$work/main.png"
+  case "$(pixel "$work/main.png" $((x + menu_x / 15 + 4)) $((y + strip + (menu_y + 240) / 15 + 8)))" in
+    128,64,0 | 255,0,0) ;;
+    *) return 1 ;;
+  esac
+}
 for round in 1 2 3; do
   xdotool windowactivate --sync "$main" 2>/dev/null || true
   xdotool key Escape
@@ -81,6 +91,7 @@ for round in 1 2 3; do
   wait_for 10 back || fail "the restore did not bring back every side window"
   xdotool windowactivate --sync "$main" 2>/dev/null || true
   xdotool key Escape   # resumes
+  wait_for 10 main_drawn || fail "the main window is not drawn after the restore"
   wait_for 5 kept >/dev/null || fail "$(kept "after $round rounds of Escape and the restore")"
 done
 
