@@ -17,31 +17,6 @@ namespace {
 
 using namespace qv;
 
-// A window that shows nothing; it only notes the end of the game.
-class NullView : public IGameView {
-public:
-    bool lost = false;
-    void Label_Changed(Label) override {}
-    void Buttons_Changed() override {}
-    void Timer_Changed(Timer) override {}
-    void Sound_Play(Channel) override {}
-    void Background_Pan(int) override {}
-    void Statistic_Clear() override {}
-    void Statistic_Add(const std::string&) override {}
-    void Statistic_Select_Last() override {}
-    void Records_List_Changed() override {}
-    void Records_Select(int) override {}
-    void Place_Gained() override {}
-    void Colors_Changed() override {}
-    void Focus_Board() override {}
-    void Application_Init() override {}
-    void Menu_Reset() override {}
-    void Side_Windows_Sync() override {}
-    void Game_Shown() override {}
-    void Pause_Toggle() override {}
-    void Game_Lost(int32_t) override { lost = true; }
-};
-
 // Reproducible chance: the same games on every run.
 class SeededRandom : public IRandomSource {
 public:
@@ -95,7 +70,7 @@ struct Bench {
             game.Set_Canvases(&board, &next, &future);
     }
     TempRecords records;
-    NullView view;
+    HeadlessView view;
     SeededRandom rnd{0x9E3779B97F4A7C15ull};
     HalfMinuteClock clock;
     NullCanvas board, next, future;
@@ -141,7 +116,7 @@ void BM_RecordedGame(benchmark::State& state)
 {
     const bool recorded = state.range(0) != 0;
     TempRecords records;
-    NullView view;
+    HeadlessView view;
     HalfMinuteClock clock;
     ReplayChance chance(clock);
     GameCore game(view, chance, chance);

@@ -210,32 +210,6 @@ void ReplayPlayer::Play_Until(double ms)
 
 namespace {
 
-// Collects what a check needs of the window: the statistics list and the end of the game.
-class CheckView : public IGameView {
-public:
-    std::vector<std::string> statistics;
-    bool lost = false;
-    void Label_Changed(Label) override {}
-    void Buttons_Changed() override {}
-    void Timer_Changed(Timer) override {}
-    void Sound_Play(Channel) override {}
-    void Background_Pan(int) override {}
-    void Statistic_Clear() override { statistics.clear(); }
-    void Statistic_Add(const std::string& line) override { statistics.push_back(line); }
-    void Statistic_Select_Last() override {}
-    void Records_List_Changed() override {}
-    void Records_Select(int) override {}
-    void Place_Gained() override {}
-    void Colors_Changed() override {}
-    void Focus_Board() override {}
-    void Application_Init() override {}
-    void Menu_Reset() override {}
-    void Side_Windows_Sync() override {}
-    void Game_Shown() override {}
-    void Pause_Toggle() override {}
-    void Game_Lost(int32_t) override { lost = true; }
-};
-
 class NoClock : public IClock {
 public:
     int Seconds() override { return 0; }
@@ -245,7 +219,7 @@ public:
 
 ReplayCheck Check_Replay(const Replay& replay)
 {
-    CheckView view;
+    HeadlessView view;
     NoClock clock;
     ReplayChance chance(clock);
     GameCore game(view, chance, chance);

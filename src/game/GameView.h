@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/Numbers.h"
 
@@ -72,6 +73,33 @@ public:
     virtual void Pause_Toggle() = 0;
     // The game is lost (the summary is already in the statistics): run the end-of-game flow.
     virtual void Game_Lost(int32_t score) = 0;
+};
+
+// A game without a window: keeps the statistics list and notes the end of the game; used to
+// check replays and by the benchmarks.
+class HeadlessView : public IGameView {
+public:
+    std::vector<std::string> statistics;
+    bool lost = false;
+    void Label_Changed(Label) override {}
+    void Buttons_Changed() override {}
+    void Timer_Changed(Timer) override {}
+    void Sound_Play(Channel) override {}
+    void Background_Pan(int) override {}
+    void Statistic_Clear() override { statistics.clear(); }
+    void Statistic_Add(const std::string& line) override { statistics.push_back(line); }
+    void Statistic_Select_Last() override {}
+    void Records_List_Changed() override {}
+    void Records_Select(int) override {}
+    void Place_Gained() override {}
+    void Colors_Changed() override {}
+    void Focus_Board() override {}
+    void Application_Init() override {}
+    void Menu_Reset() override {}
+    void Side_Windows_Sync() override {}
+    void Game_Shown() override {}
+    void Pause_Toggle() override {}
+    void Game_Lost(int32_t) override { lost = true; }
 };
 
 } // namespace qv
