@@ -282,6 +282,8 @@ private:
     void Watch_Pause(bool paused);
     void Watch_Ended();
     void Save_Replay(Replay replay, const std::string& player, bool placed);
+    // The game-over dialog's answer: a new game (score and level reset, table reread) or the close.
+    void Next_Game_Or_Close(bool again);
     void Watch_Focus();
 
     std::array<std::unique_ptr<clsDMCtrl>, kSoundChannelCount> channels_;

@@ -145,14 +145,7 @@ void frmMain::Watch_Ended()
     if (!watching_)
         return;
     Stop_Watching();
-    if (!again || closing_) {
-        close();
-        return;
-    }
-    game.lScore = 0;
-    game.iLevelSpeed = 0;
-    game.objRecords.Clear_Records();
-    Form_Load();
+    Next_Game_Or_Close(again);
 }
 
 } // namespace qv

@@ -120,6 +120,11 @@ void frmMain::Finish_Game(int32_t score)
     Skip_On_Error([&] { game.Fill_Records_List(); });
     bool again = false;
     Skip_On_Error([&] { again = frmGameOver::Ask(this); });
+    Next_Game_Or_Close(again);
+}
+
+void frmMain::Next_Game_Or_Close(bool again)
+{
     if (!again || closing_) {
         close();
         return;
