@@ -197,6 +197,17 @@ find_window() {
   return 1
 }
 
+# dialog WIDTH: the id of a visible window of the program's title that is that many pixels wide:
+# the name dialog ($name_width) or the game-over dialog ($over_width).
+dialog() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Quarvex Zeb Ostrela$' 2>/dev/null); do
+    [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+name_width=$((2415 / 15)); over_width=$((2670 / 15))
+
 # The screen as the player sees it; in a GNOME session that is mutter's output on the Xvfb.
 # Stored with the fastest zlib level: a desktop of gradients takes seconds to compress well.
 shot() { DISPLAY=${host_display:-$DISPLAY} XAUTHORITY= import -window root -quality 1 "$1"; }

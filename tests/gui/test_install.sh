@@ -49,15 +49,6 @@ launch_as() {
   (cd "$root/usr/bin" && HOME="$1" XDG_DATA_HOME="${2:-}" exec "${run_as[@]}" ./quarvex) >"$work/out.log" 2>&1 &
   qpid=$!
 }
-# dialog WIDTH: the id of a visible window of the program's title that is that many pixels wide.
-dialog() {
-  local id
-  for id in $(xdotool search --onlyvisible --name '^Quarvex Zeb Ostrela$' 2>/dev/null); do
-    [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-name_width=$((2415 / 15)); over_width=$((2670 / 15))
 
 home1="$work/home1"
 launch_as "$home1"

@@ -9,14 +9,6 @@ source "$(dirname "$0")/gui_lib.sh"
 gui_start "$1"
 export ALSOFT_DRIVERS=null
 
-dialog() {
-  local id
-  for id in $(xdotool search --onlyvisible --name '^Quarvex Zeb Ostrela$' 2>/dev/null); do
-    [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-name_width=$((2415 / 15)); over_width=$((2670 / 15))
 # The end of a game as the player sees it: the statistics list and the board's left side, which
 # the end-of-game dialogs leave uncovered.
 end_shots() {
