@@ -26,6 +26,15 @@ QFont Title_Font()
     return font;
 }
 
+// The strip's height in pixels for the desktop's title font. Stand-ins for the caption height and
+// the smallest window size, which the shape's offsets are made of: the title font's line and a
+// margin, as the classic 8 pt caption of 18 pixels.
+int Strip_Height()
+{
+    const int caption = QFontMetrics(Title_Font()).height() + 5;
+    return Title_Offsets(caption, caption <= 20 ? 112 : 123, caption + 9).T;
+}
+
 } // namespace
 
 QtTitleStrip::QtTitleStrip(QWidget* window) : QWidget(window)
@@ -33,14 +42,6 @@ QtTitleStrip::QtTitleStrip(QWidget* window) : QWidget(window)
     setFont(Title_Font());
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, window->width(), Strip_Height());
-}
-
-int QtTitleStrip::Strip_Height()
-{
-    // Stand-ins for the caption height and the smallest window size, which the shape's offsets
-    // are made of: the title font's line and a margin, as the classic 8 pt caption of 18 pixels.
-    const int caption = QFontMetrics(Title_Font()).height() + 5;
-    return Title_Offsets(caption, caption <= 20 ? 112 : 123, caption + 9).T;
 }
 
 QRect QtTitleStrip::Box(int index) const
@@ -121,10 +122,13 @@ FrameState Window_Frame_State(QWindow* window)
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c)
         return FrameState::Unknown;
-    static const char name[] = "WM_STATE";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(name), name), nullptr);
-    const xcb_atom_t wmState = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(atom);
+    static const xcb_atom_t wmState = [c] {
+        static const char name[] = "WM_STATE";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(atom);
+        return found;
+    }();
     if (wmState == XCB_ATOM_NONE)
         return FrameState::Unknown;
     xcb_get_property_reply_t* p = xcb_get_property_reply(

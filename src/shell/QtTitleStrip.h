@@ -12,10 +12,8 @@ namespace qv {
 class QtTitleStrip : public QWidget {
     Q_OBJECT
 public:
+    // Across the top of `window`, as high as the desktop's title font asks.
     explicit QtTitleStrip(QWidget* window);
-
-    // The strip's height in pixels for the desktop's title font.
-    static int Strip_Height();
 
     // Called when the minimise or the close box is clicked.
     std::function<void()> OnMinimise;

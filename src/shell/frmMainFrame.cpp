@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <vector>
 #include <memory>
 #include <utility>
 
@@ -88,8 +89,7 @@ void frmMain::Use_Title_Strip()
     // far as the screen has room there: the strip stays on the screen.
     const int top = screen() ? screen()->availableGeometry().top() : client.y() - T;
     Place_Client(PlacedWindow::Main, QPoint(client.x(), std::max(client.y(), top + T)));
-    if (!QGuiApplication::platformName().startsWith("wayland"))
-        setMask(Window_Region(*this, 0, 0) + QRegion(strip_->geometry()));
+    setMask(Window_Region(*this, 0, 0) + QRegion(strip_->geometry()));
 }
 
 void frmMain::Minimize_Window(bool Minimize)
@@ -207,22 +207,22 @@ void frmMain::Arrange_Fresh_Column()
         watch->stop();
         if (closing_)
             return;
-        std::vector<std::pair<PlacedWindow, FramedArea>> shown;
-        for (PlacedWindow w : sides)
-            if (QWidget* window = Placed(w); window && window->isVisible())
-                shown.emplace_back(w, Framed(*window));
-        std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.second.client.y < b.second.client.y; });
+        // The fresh column stands in this order from the top.
+        std::vector<PlacedWindow> shown;
         std::vector<FramedArea> column;
-        for (const auto& s : shown)
-            column.push_back(s.second);
+        for (PlacedWindow w : sides)
+            if (QWidget* window = Placed(w); window && window->isVisible()) {
+                shown.push_back(w);
+                column.push_back(Framed(*window));
+            }
         const FramedArea main = Framed(*this);
         const Area outer{main.client.x - main.left, main.client.y - main.top, main.client.w + main.left + main.right,
                          main.client.h + main.top + main.bottom};
         const std::vector<Area> places = Column_Without_Overlap(outer, column);
         for (size_t i = 0; i < places.size(); ++i)
             if (places[i].x != column[i].client.x || places[i].y != column[i].client.y) {
-                Place_Client(shown[i].first, QPoint(int(places[i].x), int(places[i].y)));
-                Keep_Reachable(shown[i].first);
+                Place_Client(shown[i], QPoint(int(places[i].x), int(places[i].y)));
+                Keep_Reachable(shown[i]);
             }
     });
     watch->start(10);
