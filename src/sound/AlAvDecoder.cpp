@@ -215,7 +215,8 @@ private:
         next_ = 0;
     }
 
-    const AvApi& av_;
+    // A copy: a later load of the library (a test's Use_Av_Library) rewrites the shared table.
+    const AvApi av_;
     AVFormatContext* format_ = nullptr;
     AVCodecContext* codec_ = nullptr;
     AVPacket* packet_ = nullptr;
@@ -240,12 +241,6 @@ std::unique_ptr<IMusicDecoder> Open_Av_Decoder(const std::string& path, std::str
     if (!error.empty())
         return nullptr;
     return decoder;
-}
-
-bool Av_Loaded()
-{
-    std::lock_guard lock(g_lock);
-    return g_loaded;
 }
 
 void Use_Av_Library(const std::string& name)

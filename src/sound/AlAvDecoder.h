@@ -10,8 +10,6 @@ namespace qv {
 // with dlopen on the first call and stay loaded. Null with the reason in `error` when the file
 // does not decode; MP3_NO_DECODER when the libraries cannot be loaded.
 std::unique_ptr<IMusicDecoder> Open_Av_Decoder(const std::string& path, std::string& error);
-// True once the libraries are loaded in this process.
-bool Av_Loaded();
 // The libavformat file name loaded from now on (a library absent from the system stands for a
 // system without the decoder); "" restores the one the program was built against.
 void Use_Av_Library(const std::string& name);
