@@ -57,7 +57,10 @@ public:
         }
         ALuint buffer = 0;
         if (free_.empty()) {
+            alGetError();
             alGenBuffers(1, &buffer);
+            if (alGetError() != AL_NO_ERROR || buffer == 0)
+                return false;
         } else {
             buffer = free_.back();
             free_.pop_back();
@@ -65,7 +68,7 @@ public:
         alBufferData(buffer, AL_FORMAT_STEREO16, data, ALsizei(frames) * 4, rate);
         alSourceQueueBuffers(source_, 1, &buffer);
         queued_.push_back({buffer, frames});
-        return buffer != 0;
+        return true;
     }
 
     int64_t Offset() override
