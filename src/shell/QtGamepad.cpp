@@ -128,6 +128,8 @@ QtGamepad::QtGamepad()
 QtGamepad::~QtGamepad()
 {
 #ifdef Q_OS_LINUX
+    // The notifier leaves the descriptor before it is closed.
+    delete devices_;
     if (inotify_ >= 0)
         ::close(inotify_);
 #endif
