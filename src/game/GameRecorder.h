@@ -87,7 +87,6 @@ public:
     // When the next input is due (ms after the start); meaningless once Done().
     double Next_Due() const;
     bool Done() const { return at_ >= replay_.inputs.size(); }
-    const Replay& Recorded() const { return replay_; }
 
 private:
     Replay replay_;

@@ -25,8 +25,6 @@ public:
     void Stick_X(int value, int64_t nowMs);
     // Gives the repeats due by nowMs.
     void Repeat(int64_t nowMs);
-    // When the next repeat is due; -1 while no direction is held.
-    int64_t Next_Repeat() const { return repeatKey_ ? nextRepeat_ : -1; }
 
 private:
     int Held_Sources(int key) const;

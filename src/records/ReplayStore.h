@@ -26,7 +26,6 @@ public:
     };
 
     void Set_Folder(const std::filesystem::path& folder) { folder_ = folder; }
-    const std::filesystem::path& Folder() const { return folder_; }
     // Writes `replay` atomically under a name no other file has (start time, then the process
     // id `process`); the file, or empty when it could not be written.
     std::filesystem::path Save(const Replay& replay, long long process) const;
