@@ -6,9 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
-#include <array>
+#include <functional>
 #include <vector>
-#include <memory>
 #include <utility>
 
 #include "game/QtPicture.h"
@@ -150,33 +149,20 @@ void frmMain::showEvent(QShowEvent* event)
     Watch_Frame();
 }
 
-void frmMain::Watch_Frame()
+namespace {
+
+// Runs `step` every 10 ms until it returns true, which it must on its last try (last = true).
+void Poll(QObject* owner, int tries, std::function<bool(bool last)> step)
 {
-    // The window system reports its frame a moment after the window is mapped, with no event
-    // for it: look for it for a second, so the outer size is right before the player moves it.
-    // Once reported (a later show, after a restore), the size already holds it. A window manager
-    // that manages the window and still reports no frame 150 ms later frames no shaped window:
-    // the window draws its own title strip.
-    if (strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed)
-        return;
-    auto* watch = new QTimer(this);
-    auto tries = std::make_shared<int>(100);
-    auto unframed = std::make_shared<int>(0);
-    connect(watch, &QTimer::timeout, this, [this, watch, tries, unframed] {
-        const FrameState state = Window_Frame_State(windowHandle());
-        *unframed = state == FrameState::Unframed ? *unframed + 1 : 0;
-        if (*unframed >= 15)
-            Use_Title_Strip();
-        if (state == FrameState::Framed || *unframed >= 15 || --*tries <= 0 || closing_) {
-            Apply_Fixed_Size();
-            watch->deleteLater();
-            watch->stop();
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, tries, step = std::move(step)]() mutable {
+        if (step(--tries <= 0)) {
+            timer->stop();
+            timer->deleteLater();
         }
     });
-    watch->start(10);
+    timer->start(10);
 }
-
-namespace {
 
 FramedArea Framed(const QWidget& w)
 {
@@ -188,33 +174,45 @@ FramedArea Framed(const QWidget& w)
 
 } // namespace
 
+void frmMain::Watch_Frame()
+{
+    // The window system reports its frame a moment after the window is mapped, with no event
+    // for it: look for it for a second, so the outer size is right before the player moves it.
+    // Once reported (a later show, after a restore), the size already holds it. A window manager
+    // that manages the window and still reports no frame 150 ms later frames no shaped window:
+    // the window draws its own title strip.
+    if (strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed)
+        return;
+    Poll(this, 100, [this, unframed = 0](bool last) mutable {
+        const FrameState state = Window_Frame_State(windowHandle());
+        unframed = state == FrameState::Unframed ? unframed + 1 : 0;
+        if (unframed >= 15)
+            Use_Title_Strip();
+        if (state != FrameState::Framed && unframed < 15 && !last && !closing_)
+            return false;
+        Apply_Fixed_Size();
+        return true;
+    });
+}
+
 void frmMain::Arrange_Fresh_Column()
 {
     // The fresh places leave room for a thin title bar only. Once the window manager has framed
     // the main window and the shown side windows (at most 1.5 s), side windows whose frames
-    // would cover the main window or the window above are moved clear.
-    const std::array sides{PlacedWindow::Future, PlacedWindow::Statistic, PlacedWindow::Player, PlacedWindow::Records};
-    auto* watch = new QTimer(this);
-    auto tries = std::make_shared<int>(150);
-    connect(watch, &QTimer::timeout, this, [this, watch, tries, sides] {
-        bool known = strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed;
-        for (PlacedWindow w : sides)
-            if (QWidget* window = Placed(w); window && window->isVisible())
-                known = known && Window_Frame_State(window->windowHandle()) != FrameState::Unknown;
-        if (!known && --*tries > 0 && !closing_)
-            return;
-        watch->deleteLater();
-        watch->stop();
-        if (closing_)
-            return;
-        // The fresh column stands in this order from the top.
+    // would cover the main window or the window above are moved clear. The fresh column stands
+    // in this order from the top.
+    Poll(this, 150, [this](bool last) {
         std::vector<PlacedWindow> shown;
         std::vector<FramedArea> column;
-        for (PlacedWindow w : sides)
+        bool known = strip_ || Window_Frame_State(windowHandle()) == FrameState::Framed;
+        for (PlacedWindow w : {PlacedWindow::Future, PlacedWindow::Statistic, PlacedWindow::Player, PlacedWindow::Records})
             if (QWidget* window = Placed(w); window && window->isVisible()) {
+                known = known && Window_Frame_State(window->windowHandle()) != FrameState::Unknown;
                 shown.push_back(w);
                 column.push_back(Framed(*window));
             }
+        if (closing_ || !(known || last))
+            return closing_;
         const FramedArea main = Framed(*this);
         const Area outer{main.client.x - main.left, main.client.y - main.top, main.client.w + main.left + main.right,
                          main.client.h + main.top + main.bottom};
@@ -224,8 +222,8 @@ void frmMain::Arrange_Fresh_Column()
                 Place_Client(shown[i], QPoint(int(places[i].x), int(places[i].y)));
                 Keep_Reachable(shown[i]);
             }
+        return true;
     });
-    watch->start(10);
 }
 
 void frmMain::moveEvent(QMoveEvent* event)
